@@ -1,0 +1,31 @@
+#include "windows/TFormMain.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+#include "routines/AppInfo.h"
+#include "routines/VersionText.h"
+
+namespace vantaro {
+namespace {
+constexpr int kVersionPanelWidth = 200;
+}
+
+TFormMain::TFormMain(QWidget* parent)
+    : QMainWindow(parent), versionPanel_(new QLabel(this)), fileNamePanel_(new QLabel(this)) {
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QString::fromLatin1(ApplicationTitle()));
+    versionPanel_->setFixedWidth(kVersionPanelWidth);
+    versionPanel_->setText(QString::fromLatin1(VersionText()));
+    statusBar()->addWidget(versionPanel_);
+    statusBar()->addWidget(fileNamePanel_, 1);
+    resize(800, 600);
+}
+
+void TFormMain::ShowFileName(const QString& fileName) { fileNamePanel_->setText(fileName); }
+
+QString TFormMain::VersionPanelText() const { return versionPanel_->text(); }
+
+QString TFormMain::FileNamePanelText() const { return fileNamePanel_->text(); }
+
+}  // namespace vantaro

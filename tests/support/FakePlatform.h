@@ -1,0 +1,81 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "routines/Platform.h"
+
+namespace vantaro::test {
+
+// Records every message box and answers each with a fixed reply.
+class RecordingPrompts final : public UserPrompts {
+public:
+    struct Prompt {
+        std::string caption;
+        std::string text;
+        MessageButtons buttons;
+    };
+
+    bool Ask(const std::string& caption, const std::string& text, MessageButtons buttons) override {
+        prompts.push_back({caption, text, buttons});
+        return answer;
+    }
+
+    std::vector<Prompt> prompts;
+    bool answer = true;
+};
+
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(double now) : now_(now) {}
+    double Now() const override { return now_; }
+    void Set(double now) { now_ = now; }
+
+private:
+    double now_;
+};
+
+// Counts hourglass use and checks that every Begin is matched by an End.
+class CountingBusyCursor final : public BusyCursor {
+public:
+    void Begin() override { ++depth, ++begins; }
+    void End() override { --depth; }
+    int depth = 0;
+    int begins = 0;
+};
+
+// Records the progress window's show and hide calls as text ("show-loading", "show-saving",
+// "hide") and counts progress reports.
+class RecordingProgress final : public ProgressSink {
+public:
+    void ShowProgress(bool loading) override {
+        events.push_back(loading ? "show-loading" : "show-saving");
+        visible = true;
+    }
+    void HideProgress() override {
+        events.push_back("hide");
+        visible = false;
+    }
+    void ReportProgress(std::uint64_t, std::uint64_t) override { ++reports; }
+
+    std::vector<std::string> events;
+    bool visible = false;
+    int reports = 0;
+};
+
+// All fakes installed for the lifetime of the object; 15 March 2007 at noon by default.
+class FakePlatform {
+public:
+    FakePlatform()
+        : clock(39156.5), installed_({nullptr, &clock, &prompts, &busy, &progress}) {}
+
+    RecordingPrompts prompts;
+    FixedClock clock;
+    CountingBusyCursor busy;
+    RecordingProgress progress;
+
+private:
+    ScopedPlatform installed_;
+};
+
+}  // namespace vantaro::test
