@@ -1,0 +1,47 @@
+#pragma once
+
+// Routines over single tag lines: <NAME KEY="VALUE" ...>escaped content</NAME>.
+//
+// Not an XML parser. Each routine searches for the first occurrence of a few marker characters
+// (or the last, where an attribute is set), and callers rely on exactly that. Attribute items are
+// separated by single spaces; attribute names and values hold no space, '>', '=' or double quote;
+// only the content is escaped. Comparisons are byte for byte. No routine throws: malformed lines
+// give empty or partial results.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantaro {
+
+// Tag parts.
+std::string TagName(std::string_view line);
+std::string TagAttributes(std::string_view line);
+std::string TagContent(std::string_view line);
+std::string ReplaceTagContent(std::string_view line, std::string_view content);
+
+// Attributes. An item is one ` NAME="VALUE"`, its leading space included.
+int AttributeItemCount(std::string_view text);
+std::string AttributeItem(std::string_view text, int index);
+std::string AttributeItemName(std::string_view item);
+std::string FindAttribute(std::string_view text, std::string_view name);
+std::string AttributeValue(std::string_view item);
+bool HasAttribute(std::string_view text, std::string_view name);
+std::string SetAttribute(std::string_view line, std::string_view name, std::string_view value);
+
+// Comma lists of IDs such as "12,15".
+int ListCount(std::string_view text);
+std::string ListItem(std::string_view text, int index);
+
+// Free text <-> tag content. UnescapeText is the exact inverse of EscapeText.
+std::string EscapeText(std::string_view text);
+std::string UnescapeText(std::string_view content);
+
+// "TRUE" for any letter case of true, otherwise "FALSE".
+std::string BooleanText(std::string_view text);
+
+// Whole-word search of keywords in a text; punctuation counts as a word break.
+bool MatchKeywords(const std::vector<std::string>& keywords, std::string_view text,
+                   bool allRequired, bool caseSensitive);
+
+}  // namespace vantaro
