@@ -1,0 +1,24 @@
+#pragma once
+
+#include "routines/SettingsStore.h"
+
+namespace vantaro {
+
+// The settings store on Qt's native settings. A key path made of "Software", the organisation, the
+// application and then groups, separated by backslashes, is the settings of that organisation and
+// application in those groups. On Windows that is exactly the registry key of the path under
+// HKEY_CURRENT_USER.
+class QtSettingsStore final : public SettingsStore {
+public:
+    void CreateKey(const std::string& key) override;
+    bool KeyExists(const std::string& key) const override;
+    std::optional<std::int32_t> ReadInteger(const std::string& key,
+                                            const std::string& name) const override;
+    std::optional<std::string> ReadString(const std::string& key,
+                                          const std::string& name) const override;
+    void WriteInteger(const std::string& key, const std::string& name, std::int32_t value) override;
+    void WriteString(const std::string& key, const std::string& name,
+                     const std::string& value) override;
+};
+
+}  // namespace vantaro
