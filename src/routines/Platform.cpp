@@ -81,6 +81,12 @@ ProgressSink& Platform::Progress() {
     return progress ? *progress : fallback;
 }
 
+SettingsStore& Platform::Settings() {
+    static MemorySettingsStore fallback;
+    SettingsStore* settings = Installed().settings;
+    return settings ? *settings : fallback;
+}
+
 PlatformServices Platform::Install(const PlatformServices& services) {
     PlatformServices previous = Installed();
     Installed() = services;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "routines/Locale.h"
+#include "routines/SettingsStore.h"
 
 namespace vantaro {
 
@@ -43,14 +44,16 @@ public:
 };
 
 // The platform services the core reaches. Each pointer may be null, meaning the built-in
-// default: British English, the system clock, prompts written to standard error, no cursor
-// and no progress window.
+// default: British English, the system clock, prompts written to standard error, no cursor,
+// no progress window, and settings kept in memory only (so tools and tests never touch the
+// user's settings).
 struct PlatformServices {
     const Locale* locale = nullptr;
     Clock* clock = nullptr;
     UserPrompts* prompts = nullptr;
     BusyCursor* busyCursor = nullptr;
     ProgressSink* progress = nullptr;
+    SettingsStore* settings = nullptr;
 };
 
 // The one place the core finds its platform. The app installs its Qt services once at start;
@@ -62,6 +65,7 @@ public:
     static UserPrompts& Prompts();
     static BusyCursor& Busy();
     static ProgressSink& Progress();
+    static SettingsStore& Settings();
 
     // Installs services and returns the ones installed before.
     static PlatformServices Install(const PlatformServices& services);

@@ -67,12 +67,14 @@ public:
 class FakePlatform {
 public:
     FakePlatform()
-        : clock(39156.5), installed_({nullptr, &clock, &prompts, &busy, &progress}) {}
+        : clock(39156.5),
+          installed_({nullptr, &clock, &prompts, &busy, &progress, &settings}) {}
 
     RecordingPrompts prompts;
     FixedClock clock;
     CountingBusyCursor busy;
     RecordingProgress progress;
+    MemorySettingsStore settings;
 
 private:
     ScopedPlatform installed_;
