@@ -44,4 +44,23 @@ std::string BooleanText(std::string_view text);
 bool MatchKeywords(const std::vector<std::string>& keywords, std::string_view text,
                    bool allRequired, bool caseSensitive);
 
+// FORMAT conversions of attribute values. The FORMAT kinds are STRING, LINE, DATE_TIME, DATE, TIME,
+// NUMBER, VALUE, PERCENT, BOOLEAN and CODE; any other passes the text through.
+//
+// Both replace `text` and return true, or leave it as it was, show "DATA ERROR" through the
+// platform's prompts and return false when a number cannot be read.
+bool StoredToDisplay(const std::string& format, std::string& text);
+// Typed STRING and LINE text has every lone carriage return or line feed made a pair first, so
+// each line break escapes and survives in the one-line-per-value store.
+bool InputToStored(const std::string& format, std::string& text);
+
+// The display of a stored date: "Missing Date", "Open Ended", "To Be Confirmed" for the markers,
+// else the locale's long date (with the date flag) or short time (time flag alone). A text that is
+// not a stored date is shown as it is.
+std::string ShowStoredDate(std::string_view stored, bool withDate, bool withTime);
+// The first line of a stored text, with " ..." when more lines follow, unescaped.
+std::string LineText(std::string_view stored);
+// "&lt;New Lesson Plan&gt;" for the class name CLessonPlan: the stored description of a new object.
+std::string NewObjectText(std::string_view className);
+
 }  // namespace vantaro
