@@ -25,25 +25,30 @@ std::string_view ItemAround(std::string_view text, std::size_t pivot, std::size_
     return text.substr(start, itemEnd - start);
 }
 
-// Walks the items of a text in order, one per '='. The last space before the pivot and the end
-// of the item are carried from one pivot to the next, so every character is crossed a bounded
-// number of times even in a run of '=' without spaces.
+// Walks the items of a text in order, one per '='. The start, name and end of an item are carried
+// from one pivot to the next, so every character is crossed a bounded number of times even in a
+// run of '=' without spaces.
 class ItemWalker {
 public:
     explicit ItemWalker(std::string_view text) : text_(text) {}
 
-    bool Next(std::string_view& item) {
+    bool Next(std::string_view& item, std::string_view& name) {
         const std::size_t from = pivot_ == npos ? 0 : pivot_ + 1;
         const std::size_t pivot = text_.find('=', from);
         if (pivot == npos) return false;
         const std::size_t space = text_.substr(from, pivot - from).rfind(' ');
-        if (space != npos) start_ = from + space;
+        if (pivot_ == npos || space != npos) {
+            // A new item start: this pivot is the first '=' after it.
+            if (space != npos) start_ = from + space;
+            name_ = TrimView(text_.substr(start_, pivot - start_));
+        }
         pivot_ = pivot;
         if (end_ == npos || end_ <= pivot_) {
             end_ = text_.find_first_of(" >", pivot_ + 1);
             if (end_ == npos) end_ = text_.size();
         }
         item = text_.substr(start_, end_ - start_);
+        name = name_;
         return true;
     }
 
@@ -52,6 +57,7 @@ private:
     std::size_t pivot_ = npos;
     std::size_t start_ = 0;
     std::size_t end_ = npos;
+    std::string_view name_;
 };
 
 std::string_view ItemName(std::string_view item) {
@@ -156,8 +162,9 @@ std::string AttributeItemName(std::string_view item) { return std::string(ItemNa
 std::string FindAttribute(std::string_view text, std::string_view name) {
     ItemWalker walker(text);
     std::string_view item;
-    while (walker.Next(item)) {
-        if (ItemName(item) == name) return std::string(item);
+    std::string_view itemName;
+    while (walker.Next(item, itemName)) {
+        if (itemName == name) return std::string(item);
     }
     return {};
 }

@@ -81,6 +81,26 @@ TEST(Attributes, FindAttributeTakesFirstExactName) {
     EXPECT_EQ(AttributeValue(FindAttribute(R"(<A X="1">a=b</A>)", "X")), "1");
 }
 
+// FindAttribute walks the items in one pass; it must agree with asking for each item in turn.
+TEST(Attributes, FindAttributeAgreesWithItemByItemSearch) {
+    const std::vector<std::string> texts = {
+        kDateLine, "a=b=c d=e", "  x = y=z>w=", "=", "==  ==", R"(<A  B="1"  C="2">D=3 E=4</A>)", "k=v>m=n o=p",
+    };
+    for (const std::string& text : texts) {
+        for (const char* name : {"", "a", "d", "x", "y", "B", "C", "D", "E", "m", "o", "FORMAT", "NAME"}) {
+            SCOPED_TRACE(text + " / " + name);
+            std::string expected;
+            for (int n = 0; n < AttributeItemCount(text); ++n) {
+                if (AttributeItemName(AttributeItem(text, n)) == name) {
+                    expected = AttributeItem(text, n);
+                    break;
+                }
+            }
+            EXPECT_EQ(FindAttribute(text, name), expected);
+        }
+    }
+}
+
 TEST(Attributes, ValueOfTwoWordsReadsBackAsFirstWord) {
     const std::string line = SetAttribute("<A>c</A>", "NAME", "two words");
     EXPECT_EQ(AttributeValue(FindAttribute(line, "NAME")), "two");
