@@ -298,7 +298,8 @@ bool MatchKeywords(const std::vector<std::string>& keywords, std::string_view te
     for (const std::string& keyword : keywords) {
         const std::string_view trimmed = TrimView(keyword);
         if (trimmed.empty()) continue;
-        word.assign(" ");
+        word.clear();
+        word += ' ';
         word += caseSensitive ? std::string(trimmed) : UpperCase(trimmed);
         word += ' ';
         result = padded.find(word) != npos;
