@@ -82,6 +82,9 @@ public:
     // new to another.
     void RenumberAsNew(bool transient);
 
+    // Lists the object in the trash, then deletes it with everything it aggregates.
+    void MoveToTrash(CStored* object);
+
     CFactorySettings& Settings() { return settings_; }
     const CFactorySettings& Settings() const { return settings_; }
 

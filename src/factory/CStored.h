@@ -58,8 +58,8 @@ public:
     // to its factory's root. An override first calls this.
     virtual void Delete();
     // Brings a deleted object and its aggregated members back: modified when it had been read
-    // or written before, new otherwise.
-    void Restore();
+    // or written before, new otherwise. An override first calls this.
+    virtual void Restore();
 
     // Identity and state.
     void MarkSaved(std::int32_t id);  // sets the ID, Persisted and status Saved
@@ -117,8 +117,9 @@ public:
 
     // Text and references.
     // Rebuilds every attached list from the content text; EConvertError on an ID that is not
-    // a number.
-    void ResolveReferences();
+    // a number. An empty aggregate relation marks the object deleted; an override may spare
+    // it and first calls this.
+    virtual void ResolveReferences();
     // Rewrites the content of every reference line from its attached list.
     void WriteReferences();
     // The object block of the data store file.
