@@ -15,7 +15,7 @@
 #include "domain/Timetable.h"
 #include "routines/DateTime.h"
 #include "routines/Platform.h"
-#include "routines/Words.h"
+#include "routines/XMLRoutines.h"
 
 namespace vantaro {
 namespace {
@@ -27,11 +27,6 @@ std::string FourDigitYear(DateTime value) {
     char text[16];
     std::snprintf(text, sizeof text, "%04d", DecodeDate(value).year);
     return text;
-}
-
-// What an object shows until it is named: "<New Year>".
-std::string NewObjectPlaceholder(const CStored& object) {
-    return "<New " + ClassWords(object.ClassName()) + ">";
 }
 
 }  // namespace
@@ -56,7 +51,7 @@ std::string CYear::DisplayText() const {
     const DateTime start = ParseStoredDate(GetAttributeValue("ACADEMIC_YEAR_START_DATE"));
     const DateTime end = ParseStoredDate(GetAttributeValue("ACADEMIC_YEAR_END_DATE"));
     if (IsRealDate(start) && IsRealDate(end)) return FourDigitYear(start) + "/" + FourDigitYear(end);
-    return NewObjectPlaceholder(*this);
+    return UnescapeText(NewObjectText(ClassName()));
 }
 
 std::string CYear::PathText() const { return {}; }
