@@ -38,8 +38,11 @@ void CFactory::Clear() {
 
 bool CFactory::IsHidden(const CStored* object) const {
     if (!object) return true;
-    const std::string listed = "," + hiddenIDs_ + ",";
-    if (listed.find("," + std::to_string(object->ID()) + ",") != std::string::npos) return true;
+    std::string listed(1, ',');
+    listed.append(hiddenIDs_).append(1, ',');
+    std::string wanted(1, ',');
+    wanted.append(std::to_string(object->ID())).append(1, ',');
+    if (listed.find(wanted) != std::string::npos) return true;
     return deletedCountsAsHidden_ && object->Status() == StoredStatus::Deleted;
 }
 

@@ -16,23 +16,50 @@ std::vector<StoredRef>& CAttachedList::Members() const {
     return members_;
 }
 
-std::string_view CProperties::LineOf(const Entry& entry) const {
-    return std::string_view(text_).substr(entry.start, entry.length);
+CAttachedList::LinkSlots& CAttachedList::Links() {
+    if (!links_) links_ = std::make_unique<LinkSlots>();
+    return *links_;
 }
 
-std::string_view CProperties::Line(int index) const { return LineOf(entries_[index]); }
+const CAttachedList::LinkSlots& CAttachedList::Links() const {
+    static const LinkSlots none;
+    return links_ ? *links_ : none;
+}
 
-std::string_view CProperties::Tag(int index) const {
+std::string_view CProperties::ContentOf(const Entry& entry) const {
+    return std::string_view(contents_).substr(entry.start, entry.length);
+}
+
+std::string CProperties::Line(int index) const {
+    std::string line;
+    AppendLineTo(index, line);
+    return line;
+}
+
+void CProperties::AppendLineTo(int index, std::string& text) const {
     const Entry& entry = entries_[index];
-    return LineOf(entry).substr(entry.tagStart, entry.tagLength);
+    text.append(entry.shape->prefix).append(ContentOf(entry)).append(entry.shape->suffix);
 }
 
-std::string_view CProperties::Name(int index) const {
+std::string CProperties::Content(int index) const {
     const Entry& entry = entries_[index];
-    return LineOf(entry).substr(entry.nameStart, entry.nameLength);
+    if (entry.shape->IsRaw()) return TagContent(entry.shape->prefix);
+    return std::string(ContentOf(entry));
 }
 
-std::string CProperties::Content(int index) const { return TagContent(Line(index)); }
+bool CProperties::HasContent(int index) const {
+    const Entry& entry = entries_[index];
+    return entry.shape->IsRaw() ? !TagContent(entry.shape->prefix).empty() : entry.length > 0;
+}
+
+std::string CProperties::AttributeOf(int index, std::string_view name) const {
+    const CLineShape& shape = *entries_[index].shape;
+    if (name == "FORMAT" && shape.format) return *shape.format;
+    if (name == "AGGREGATE" && shape.aggregate) return *shape.aggregate;
+    return AttributeValue(FindAttribute(Line(index), name));
+}
+
+bool CProperties::IsAggregate(int index) const { return AttributeOf(index, "AGGREGATE") == "TRUE"; }
 
 int CProperties::IndexOf(std::string_view tag, std::string_view name) const {
     for (int i = 0; i < Count(); ++i) {
@@ -41,69 +68,55 @@ int CProperties::IndexOf(std::string_view tag, std::string_view name) const {
     return -1;
 }
 
-// The tag and NAME are read with the tag routines; what is kept is where a copy of each lies
-// in the line, so the cached views always hold exactly the routines' results.
-void CProperties::FindKeys(Entry& entry) const {
-    const std::string_view line = LineOf(entry);
-    const auto locate = [line](const std::string& part, std::size_t from, std::uint32_t& start,
-                               std::uint32_t& length) {
-        std::size_t at = part.empty() ? 0 : line.find(part, from);
-        if (at == std::string_view::npos) at = line.find(part);
-        start = static_cast<std::uint32_t>(at);
-        length = static_cast<std::uint32_t>(part.size());
-    };
-    locate(TagName(line), 0, entry.tagStart, entry.tagLength);
-    const std::string item = FindAttribute(line, "NAME");
-    const std::size_t itemAt = item.empty() ? 0 : line.find(item);
-    locate(AttributeValue(item), itemAt == std::string_view::npos ? 0 : itemAt, entry.nameStart,
-           entry.nameLength);
+// Puts a line's shape and content in place of the entry's; the content may lie in the buffer.
+void CProperties::SetEntry(int index, const CSplitLine& line) {
+    Entry& entry = entries_[index];
+    const std::less<const char*> before;
+    const bool inBuffer = !before(line.content.data(), contents_.data()) &&
+                          before(line.content.data(), contents_.data() + contents_.size());
+    const std::string copy(inBuffer ? line.content : std::string_view());
+    const std::string_view content = inBuffer ? std::string_view(copy) : line.content;
+    contents_.replace(entry.start, entry.length, content);
+    const auto delta = static_cast<std::int64_t>(content.size()) - entry.length;
+    entry.shape = line.shape;
+    entry.length = static_cast<std::uint32_t>(content.size());
+    for (std::size_t i = index + 1; i < entries_.size(); ++i) {
+        entries_[i].start = static_cast<std::uint32_t>(entries_[i].start + delta);
+    }
 }
 
-int CProperties::Append(std::string_view line, bool withList) {
+int CProperties::Append(const CSplitLine& line, bool withList) {
     Entry entry;
-    entry.start = static_cast<std::uint32_t>(text_.size());
-    entry.length = static_cast<std::uint32_t>(line.size());
-    text_.append(line);
-    FindKeys(entry);
+    entry.shape = line.shape;
+    entry.start = static_cast<std::uint32_t>(contents_.size());
+    entry.length = static_cast<std::uint32_t>(line.content.size());
+    contents_.append(line.content);
     if (withList) entry.list = std::make_unique<CAttachedList>();
     entries_.push_back(std::move(entry));
     return Count() - 1;
 }
 
-void CProperties::Replace(int index, std::string_view line) {
-    const std::less<const char*> before;
-    const bool inBuffer = !before(line.data(), text_.data()) &&
-                          before(line.data(), text_.data() + text_.size());
-    if (inBuffer) {
-        ReplaceText(index, std::string(line));
-    } else {
-        ReplaceText(index, line);
-    }
-}
-
-void CProperties::ReplaceText(int index, std::string_view line) {
-    Entry& entry = entries_[index];
-    text_.replace(entry.start, entry.length, line);
-    const auto delta = static_cast<std::int64_t>(line.size()) - entry.length;
-    entry.length = static_cast<std::uint32_t>(line.size());
-    for (std::size_t i = index + 1; i < entries_.size(); ++i) {
-        entries_[i].start = static_cast<std::uint32_t>(entries_[i].start + delta);
-    }
-    FindKeys(entry);
-}
+void CProperties::Replace(int index, const CSplitLine& line) { SetEntry(index, line); }
 
 void CProperties::SetContent(int index, std::string_view content) {
-    const std::string line = ReplaceTagContent(Line(index), content);
-    if (line != Line(index)) ReplaceText(index, line);
+    const Entry& entry = entries_[index];
+    // A content holding "</" moves the split point, and a raw line has none: take those apart
+    // again as whole lines.
+    if (entry.shape->IsRaw() || content.find("</") != std::string_view::npos) {
+        const std::string line = ReplaceTagContent(Line(index), content);
+        SetEntry(index, SplitLine(line));
+        return;
+    }
+    if (ContentOf(entry) != content) SetEntry(index, CSplitLine{entry.shape, content});
 }
 
 void CProperties::Clear() {
-    text_.clear();
+    contents_.clear();
     entries_.clear();
 }
 
 void CProperties::ShrinkToFit() {
-    text_.shrink_to_fit();
+    contents_.shrink_to_fit();
     entries_.shrink_to_fit();
 }
 

@@ -100,28 +100,29 @@ CStored* CStored::FindByID(std::int32_t id) const {
     return factory_ ? factory_->FindObject(id) : nullptr;
 }
 
-bool CStored::IsAggregate(int index) const {
-    return AttributeValue(FindAttribute(properties_.Line(index), "AGGREGATE")) == "TRUE";
-}
+bool CStored::IsAggregate(int index) const { return properties_.IsAggregate(index); }
 
 // Property lines.
 
 void CStored::AddProperty(std::string_view line) {
-    const std::string tag = TagName(line);
-    const int index = properties_.IndexOf(tag, AttributeValue(FindAttribute(line, "NAME")));
+    const CSplitLine split = SplitLine(line);
+    const std::string_view tag = split.shape->tag;
+    const int index = properties_.IndexOf(tag, split.shape->name);
     const bool reference = IsReferenceTag(tag);
     if (reference || tag == kAttribute) {
         // Loading merges stored values into the class's templates: the template's attributes
         // (FORMAT, AGGREGATE) and its attached list stay, only the content is taken.
-        if (index >= 0) {
+        if (index < 0) {
+            properties_.Append(split, reference);
+        } else if (split.shape->IsRaw()) {
             properties_.SetContent(index, TagContent(line));
         } else {
-            properties_.Append(line, reference);
+            properties_.SetContent(index, split.content);
         }
     } else if (index >= 0) {
-        properties_.Replace(index, line);
+        properties_.Replace(index, split);
     } else {
-        properties_.Append(line, false);
+        properties_.Append(split, false);
     }
 }
 
@@ -134,7 +135,7 @@ int CStored::PropertyCount() const { return properties_.Count(); }
 bool CStored::IsLineIndex(int index) const { return index >= 0 && index < properties_.Count(); }
 
 std::string CStored::PropertyLine(int index) const {
-    return IsLineIndex(index) ? std::string(properties_.Line(index)) : std::string();
+    return IsLineIndex(index) ? properties_.Line(index) : std::string();
 }
 
 std::string CStored::PropertyTag(int index) const {
@@ -150,8 +151,7 @@ std::string CStored::PropertyContent(int index) const {
 }
 
 std::string CStored::PropertyFormat(int index) const {
-    if (!IsLineIndex(index)) return {};
-    return AttributeValue(FindAttribute(properties_.Line(index), "FORMAT"));
+    return IsLineIndex(index) ? properties_.AttributeOf(index, "FORMAT") : std::string();
 }
 
 std::string CStored::PropertyContentByName(std::string_view tag, std::string_view name) const {

@@ -93,8 +93,10 @@ std::string CStored::ToText() {
     std::string body(kLineEnd);
     for (int i = 0; i < properties_.Count(); ++i) {
         if (kWrittenTags.find(properties_.Tag(i)) == std::string_view::npos) continue;
-        if (properties_.Content(i).empty()) continue;
-        body.append(kIndent).append(properties_.Line(i)).append(kLineEnd);
+        if (!properties_.HasContent(i)) continue;
+        body.append(kIndent);
+        properties_.AppendLineTo(i, body);
+        body.append(kLineEnd);
     }
     return "<OBJECT ID=\"" + std::to_string(ID()) + "\" CLASS=\"" + ClassName() + "\">" + body +
            "</OBJECT>" + std::string(kLineEnd);

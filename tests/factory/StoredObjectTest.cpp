@@ -5,6 +5,7 @@
 #include "factory/CRelationManager.h"
 #include "factory/TestClasses.h"
 #include "routines/Errors.h"
+#include "routines/XMLRoutines.h"
 #include "support/FakePlatform.h"
 
 namespace vantaro::test {
@@ -97,6 +98,43 @@ TEST_F(StoredObjectTest, LoadedLinesMergeIntoTheTemplates) {
     EXPECT_NE(text.find(R"(NAME="EXTRA">20,10</ASSOCATION>)"), std::string::npos);
     EXPECT_NE(text.find(R"(NAME="COLOUR" FORMAT="CODE">red<)"), std::string::npos);
     EXPECT_EQ(text.find("OTHER"), std::string::npos);
+}
+
+// Lines are kept in pieces; whatever their shape, each part reads as the tag routines read it
+// from the whole line.
+TEST(StoredLines, PartsReadAsTheTagRoutinesReadTheWholeLine) {
+    const std::vector<std::string> lines = {
+        R"(<ATTRIBUTE NAME="A" FORMAT="DATE">-2</ATTRIBUTE>)",
+        R"(<ATTRIBUTE FORMAT="CODE">x NAME="B"</ATTRIBUTE>)",
+        R"(<ATTRIBUTE NAME="C" FORMAT="LINE">a > b = c</ATTRIBUTE>)",
+        R"(<ATTRIBUTE NAME="D" FORMAT="LINE">no closing tag)",
+        R"(</ATTRIBUTE><ATTRIBUTE NAME="E">x)",
+        R"(ATTRIBUTE NAME="F">x</ATTRIBUTE>)",
+        R"( <ATTRIBUTE NAME="G">x</ATTRIBUTE>)",
+        R"(<HIDE_DATA>1,2,</HIDE_DATA>)",
+        R"(<OTHER NAME="H">x</OTHER> <OTHER FORMAT="Y">)",
+        "",
+    };
+    for (const std::string& line : lines) {
+        SCOPED_TRACE(line);
+        CTestNote note;
+        note.AddProperty(line);
+        const int index = note.PropertyCount() - 1;
+        ASSERT_EQ(note.PropertyLine(index), line);
+        EXPECT_EQ(note.PropertyTag(index), TagName(line));
+        EXPECT_EQ(note.PropertyName(index), AttributeValue(FindAttribute(line, "NAME")));
+        EXPECT_EQ(note.PropertyContent(index), TagContent(line));
+        EXPECT_EQ(note.PropertyFormat(index), AttributeValue(FindAttribute(line, "FORMAT")));
+    }
+    // A content holding a closing marker is cut there, as a reader of the line would cut it.
+    CTestNote note;
+    note.SetAttributeValue("DESCRIPTION", "a</b>c");
+    const int index = note.IndexOfProperty("ATTRIBUTE", "DESCRIPTION");
+    const std::string line = note.PropertyLine(index);
+    EXPECT_EQ(line, R"(<ATTRIBUTE NAME="DESCRIPTION" FORMAT="STRING">a</b>c</ATTRIBUTE>)");
+    EXPECT_EQ(note.GetAttributeValue("DESCRIPTION"), "a");
+    note.SetAttributeValue("DESCRIPTION", "d");
+    EXPECT_EQ(note.PropertyLine(index), ReplaceTagContent(line, "d"));
 }
 
 TEST_F(StoredObjectTest, ChangesMarkASavedObjectModifiedByTheRule) {
