@@ -1,5 +1,6 @@
 #include "domain/PeriodBuilding.h"
 
+#include <exception>
 #include <utility>
 #include <vector>
 
@@ -10,7 +11,6 @@
 #include "domain/Subjects.h"
 #include "domain/Timetable.h"
 #include "routines/DateTime.h"
-#include "routines/Errors.h"
 
 namespace vantaro {
 namespace {
@@ -55,10 +55,6 @@ std::vector<WeekPlan> PlanWeeks(const CTerm& term, DateTime start, DateTime end)
     return plans;
 }
 
-void DeleteMembers(const CStored& owner, std::string_view association) {
-    for (CStored* member : owner.AssociationItems(association)) member->Delete();
-}
-
 void DeleteLessonPlansWithoutDay(const CYear& year) {
     for (const CSubject* subject : MembersAs<CSubject>(year, "SUBJECTS"))
         for (const CLongTermPlan* longTermPlan : MembersAs<CLongTermPlan>(*subject, "LONG_TERM_PLANS"))
@@ -80,20 +76,17 @@ void BuildWeeks(CTerm& term) {
             term.SetAttributeValue("END_DATE", FormatStoredDate(start));
             std::swap(start, end);
         }
-        // Everything is worked out before the first week is touched, so a failure leaves the
-        // term's weeks, their days and the lesson plans on them as they were.
+        // The weeks are worked out, and the new ones made, before the first week is deleted,
+        // so a failure leaves the term's weeks, their days and the lessons on them as they were.
+        const std::vector<CStored*> existing = term.AssociationItems("WEEKS");
         const std::vector<WeekPlan> plans = PlanWeeks(term, start, end);
-        std::vector<std::string> newStarts;
         for (const WeekPlan& plan : plans)
-            newStarts.push_back(plan.kept ? std::string() : FormatStoredDate(plan.monday));
-
-        DeleteMembers(term, "WEEKS");
-        for (std::size_t i = 0; i < plans.size(); ++i) {
-            if (plans[i].kept) plans[i].kept->Restore();
-            else term.NewWeek()->SetAttributeValue("START_DATE", newStarts[i]);
-        }
-    } catch (const EVantaro&) {
-        // A term whose weeks cannot be worked out keeps the weeks it has.
+            if (!plan.kept) term.NewWeek()->SetAttributeValue("START_DATE", FormatStoredDate(plan.monday));
+        for (CStored* week : existing) week->Delete();
+        for (const WeekPlan& plan : plans)
+            if (plan.kept) plan.kept->Restore();
+    } catch (const std::exception&) {
+        // Building weeks is offered as a convenience; a term it fails on keeps its weeks.
     }
 }
 
@@ -103,7 +96,7 @@ void BuildDays(CWeek& week, CYear& year) {
 
     std::vector<std::pair<CDay*, int>> daysByWeekday;
     for (CDay* day : MembersAs<CDay>(week, "DAYS")) daysByWeekday.emplace_back(day, WeekdayOf(*day));
-    DeleteMembers(week, "DAYS");
+    for (CStored* day : week.AssociationItems("DAYS")) day->Delete();
 
     for (int weekday = 1; weekday <= kDaysInWeek; ++weekday) {
         const CTeachingDay* teachingDay = TeachingDayOf(year, weekday, true);
