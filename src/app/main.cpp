@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "app/QtPlatform.h"
+#include "app/QtSettingsStore.h"
 #include "app/TFormStartup.h"
 #include "routines/AppInfo.h"
 #include "windows/TFormMain.h"
@@ -34,9 +35,12 @@ int main(int argc, char** argv) {
 
     vantaro::QtUserPrompts prompts;
     vantaro::QtBusyCursor busyCursor;
+    vantaro::QtSettingsStore settings;
+    const vantaro::ScopedPlatform platform(
+        {nullptr, nullptr, &prompts, &busyCursor, nullptr, &settings});
     vantaro::TFormMain formMain;
     vantaro::TFormStartup formStartup;
-    const vantaro::ScopedPlatform platform({nullptr, nullptr, &prompts, &busyCursor, &formStartup});
+    vantaro::Platform::Install({nullptr, nullptr, &prompts, &busyCursor, &formStartup, &settings});
 
     // At most one argument is used: the data store to open.
     const QStringList arguments = QApplication::arguments();

@@ -9,17 +9,19 @@
 namespace vantaro {
 namespace {
 constexpr int kVersionPanelWidth = 200;
-}
+constexpr QSize kDefaultSize(800, 600);
+}  // namespace
 
 TFormMain::TFormMain(QWidget* parent)
-    : QMainWindow(parent), versionPanel_(new QLabel(this)), fileNamePanel_(new QLabel(this)) {
+    : TFormAncestor("TFormMain", kDefaultSize, parent),
+      versionPanel_(new QLabel(this)),
+      fileNamePanel_(new QLabel(this)) {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(QString::fromLatin1(ApplicationTitle()));
     versionPanel_->setFixedWidth(kVersionPanelWidth);
     versionPanel_->setText(QString::fromLatin1(VersionText()));
     statusBar()->addWidget(versionPanel_);
     statusBar()->addWidget(fileNamePanel_, 1);
-    resize(800, 600);
 }
 
 void TFormMain::ShowFileName(const QString& fileName) { fileNamePanel_->setText(fileName); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QMainWindow>
+#include "grid/TFormAncestor.h"
 
 class QLabel;
 
@@ -8,7 +8,7 @@ namespace vantaro {
 
 // The main window: one organiser or listing at a time, the file commands, and a status bar
 // with the program's version in its first panel and the data store's file name in its last.
-class TFormMain : public QMainWindow {
+class TFormMain : public TFormAncestor {
     Q_OBJECT
 
 public:
