@@ -1,0 +1,89 @@
+#include "lha/MemberNames.h"
+
+#include <algorithm>
+
+namespace vantaro::lha {
+namespace {
+
+constexpr unsigned char kLatin1LowerFirst = 0xE0;
+constexpr unsigned char kLatin1LowerLast = 0xFE;
+constexpr unsigned char kLatin1Division = 0xF7;  // ÷ has no capital
+constexpr unsigned char kCaseDistance = 0x20;
+constexpr unsigned char kFirstPrintable = 0x20;
+
+char Upper(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'a' && byte <= 'z') ||
+        (byte >= kLatin1LowerFirst && byte <= kLatin1LowerLast && byte != kLatin1Division))
+        return static_cast<char>(byte - kCaseDistance);
+    return c;
+}
+
+bool SameLetter(char a, char b) { return Upper(a) == Upper(b); }
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// Splits at the last separator: the directory part keeps it.
+std::pair<std::string_view, std::string_view> SplitName(std::string_view name) {
+    const auto last = std::find_if(name.rbegin(), name.rend(), IsSeparator);
+    const auto split = static_cast<std::size_t>(name.rend() - last);
+    return {name.substr(0, split), name.substr(split)};
+}
+
+bool SameDirectory(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return (IsSeparator(x) && IsSeparator(y)) || SameLetter(x, y);
+           });
+}
+
+}  // namespace
+
+std::string UpperCase(std::string_view text) {
+    std::string upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(), Upper);
+    return upper;
+}
+
+// Greedy matching that remembers only the last '*': linear in practice, never exponential.
+bool WildcardMatch(std::string_view pattern, std::string_view text) {
+    std::size_t p = 0, t = 0;
+    std::size_t starP = std::string_view::npos, starT = 0;
+    while (t < text.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || (pattern[p] != '*' && SameLetter(pattern[p], text[t])))) {
+            ++p;
+            ++t;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starT = t;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            t = ++starT;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+bool MemberSelected(std::string_view memberName, const std::vector<std::string>& entries) {
+    const auto [memberDirectory, memberFile] = SplitName(memberName);
+    return std::any_of(entries.begin(), entries.end(), [&](const std::string& entry) {
+        const auto [directory, file] = SplitName(entry);
+        return SameDirectory(directory, memberDirectory) && WildcardMatch(file, memberFile);
+    });
+}
+
+std::string PlainFileName(std::string_view memberName) {
+    const auto last = std::find_if(memberName.rbegin(), memberName.rend(),
+                                   [](char c) { return IsSeparator(c) || c == ':'; });
+    const std::string_view plain = memberName.substr(static_cast<std::size_t>(memberName.rend() - last));
+    const bool control = std::any_of(plain.begin(), plain.end(), [](char c) {
+        return static_cast<unsigned char>(c) < kFirstPrintable;
+    });
+    if (plain.empty() || plain == "." || plain == ".." || control) return {};
+    return std::string(plain);
+}
+
+}  // namespace vantaro::lha

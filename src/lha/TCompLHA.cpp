@@ -1,0 +1,237 @@
+#include "lha/TCompLHA.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "lha/ArchiveInput.h"
+#include "lha/BinaryFile.h"
+#include "lha/LhaArchiveReader.h"
+#include "lha/LhaArchiveWriter.h"
+#include "lha/LhaErrors.h"
+#include "lha/MemberNames.h"
+
+namespace vantaro {
+namespace {
+
+namespace fs = std::filesystem;
+using lha::MemberHeader;
+
+constexpr std::string_view kNewArchiveExtension = ".$$$";
+constexpr std::size_t kMemoryReserveLimit = 16 * 1024 * 1024;
+
+bool HasWildcard(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
+
+bool SamePath(const fs::path& a, const fs::path& b) {
+    std::error_code ignored;
+    return fs::weakly_canonical(a, ignored) == fs::weakly_canonical(b, ignored);
+}
+
+// The files of the list that exist, with wildcard names expanded in name order.
+std::vector<fs::path> ExistingFiles(const std::vector<std::string>& names) {
+    std::vector<fs::path> files;
+    for (const std::string& name : names) {
+        const fs::path path(name);
+        std::error_code error;
+        if (!HasWildcard(path.filename().string())) {
+            if (fs::is_regular_file(path, error)) files.push_back(path);
+            continue;
+        }
+        const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+        std::vector<fs::path> matches;
+        for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error))
+            if (entry->is_regular_file(error) &&
+                lha::WildcardMatch(path.filename().string(), entry->path().filename().string()))
+                matches.push_back(path.has_parent_path() ? folder / entry->path().filename()
+                                                         : entry->path().filename());
+        std::sort(matches.begin(), matches.end());
+        files.insert(files.end(), matches.begin(), matches.end());
+    }
+    return files;
+}
+
+bool ContainsName(const std::vector<std::string>& names, const std::string& name) {
+    const std::string upper = lha::UpperCase(name);
+    return std::any_of(names.begin(), names.end(),
+                       [&](const std::string& other) { return lha::UpperCase(other) == upper; });
+}
+
+void RemoveQuietly(const fs::path& path) {
+    std::error_code ignored;
+    fs::remove(path, ignored);
+}
+
+// Which part of CompressFiles was writing when a write failed.
+enum class WritePhase { NewMembers, OldMembers };
+
+[[noreturn]] void RaiseWriteFailure(WritePhase phase) {
+    if (phase == WritePhase::OldMembers) throw ECompLHACopyFailed();
+    throw ECompLHAWriteFailed();
+}
+
+}  // namespace
+
+std::string TCompLHA::MemberNameFor(const std::string& path) const {
+    const fs::path file(path);
+    std::string name = file.filename().string();
+    if (storePath_) {
+        std::string directory;
+        for (const fs::path& part : file.relative_path().parent_path())
+            if (part != "." && part != "..") directory += part.string() + lha::kMemberSeparator;
+        name = directory + name;
+    }
+    return forceUpperCase_ || archiveType_ == caLHARC ? lha::UpperCase(name) : name;
+}
+
+void TCompLHA::CompressFiles(const std::string& archive, std::vector<std::string>& files) {
+    const TCompLHAMethod method = compressionMethod_ == colh0   ? TCompLHAMethod::Lh0
+                                  : compressionMethod_ == colh1 ? TCompLHAMethod::Lh1
+                                  : compressionMethod_ == colh5 ? TCompLHAMethod::Lh5
+                                                                : TCompLHAMethod::Rle;
+    CompressFiles(archive, files, method);
+}
+
+void TCompLHA::CompressFiles(const std::string& archive, std::vector<std::string>& files, TCompLHAMethod method) {
+    const fs::path archivePath(archive);
+    const bool replacing = fs::exists(archivePath);
+    const fs::path target = replacing ? fs::path(archivePath).replace_extension(kNewArchiveExtension) : archivePath;
+    const std::vector<fs::path> inputs = ExistingFiles(files);
+    for (const fs::path& input : inputs)
+        if (SamePath(input, target)) throw ECompLHAAddToItself(target.string());
+
+    std::vector<std::string> written;
+    WritePhase phase = WritePhase::NewMembers;
+    try {
+        lha::BinaryFile out(target, lha::BinaryFile::Mode::Create);
+        std::uint64_t offset = 0;
+        for (const fs::path& input : inputs) {
+            MemberHeader header;
+            header.level = HeaderLevel();
+            header.name = MemberNameFor(input.string());
+            if (!allowDuplicates_ && ContainsName(written, header.name)) continue;
+            const lha::FileStamp stamp = lha::StampOf(input);
+            header.timeStamp = stamp.dosTime;
+            header.attributes = stamp.attributes;
+            lha::FileMemberData data(input);
+            offset = lha::WriteMember(out, offset, header, data, method, onProgress_);
+            written.push_back(header.name);
+        }
+        if (replacing) {
+            phase = WritePhase::OldMembers;
+            lha::BinaryFile old(archivePath, lha::BinaryFile::Mode::Read);
+            lha::FileArchiveInput oldInput(old);
+            lha::ForEachMember(oldInput, [&](const MemberHeader& member) {
+                if (!ContainsName(written, member.name)) offset = lha::CopyMember(oldInput, member, out, offset);
+                return true;
+            });
+        }
+        lha::WriteArchiveEnd(out, offset);
+        out.Close();
+    } catch (const lha::EFileWriteFailed&) {
+        RemoveQuietly(target);
+        RaiseWriteFailure(phase);
+    } catch (...) {
+        RemoveQuietly(target);
+        throw;
+    }
+
+    if (replacing) {
+        std::error_code error;
+        fs::rename(target, archivePath, error);
+        if (error) throw ECompLHAReplaceFailed(archive, target.string());
+    }
+    files = written;
+}
+
+void TCompLHA::ExpandFiles(const std::string& archive, std::vector<std::string>& names) {
+    const std::vector<std::string> entries = names;
+    names.clear();
+    std::vector<std::string> written;
+    lha::BinaryFile file(archive, lha::BinaryFile::Mode::Read);
+    lha::FileArchiveInput input(file);
+    lha::ForEachMember(input, [&](const MemberHeader& header) {
+        if (lha::IsDirectoryEntry(header) || !lha::MemberSelected(header.name, entries)) return true;
+        const std::string plainName = lha::PlainFileName(header.name);
+        if (plainName.empty()) return true;
+        const fs::path output = fs::path(targetPath_) / plainName;
+        lha::UnpackMemberToFile(input, header, output, onProgress_);
+        written.push_back(output.string());
+        return true;
+    });
+    names = written;
+}
+
+void TCompLHA::WriteSingleMember(const std::string& archive, const std::string& memberName,
+                                 lha::MemberData& data, std::uint32_t dosTime, std::uint8_t attributes) {
+    MemberHeader header;
+    header.level = HeaderLevel();
+    header.name = forceUpperCase_ || archiveType_ == caLHARC ? lha::UpperCase(memberName) : memberName;
+    header.timeStamp = dosTime;
+    header.attributes = attributes;
+    const TCompLHAMethod method = compressionMethod_ == colh0 ? TCompLHAMethod::Lh0 : TCompLHAMethod::Lh5;
+
+    const fs::path target = fs::path(archive).replace_extension(kNewArchiveExtension);
+    try {
+        lha::BinaryFile out(target, lha::BinaryFile::Mode::Create);
+        lha::WriteArchiveEnd(out, lha::WriteMember(out, 0, header, data, method, onProgress_));
+        out.Close();
+        fs::rename(target, archive);
+    } catch (const lha::EFileWriteFailed&) {
+        RemoveQuietly(target);
+        throw ECompLHAWriteFailed();
+    } catch (const fs::filesystem_error&) {
+        RemoveQuietly(target);
+        throw ECompLHAReplaceFailed(archive, target.string());
+    } catch (...) {
+        RemoveQuietly(target);
+        throw;
+    }
+}
+
+void TCompLHA::PackFile(const std::string& file, const std::string& archive, const std::string& memberName) {
+    lha::FileMemberData data(file);
+    const lha::FileStamp stamp = lha::StampOf(file);
+    WriteSingleMember(archive, memberName, data, stamp.dosTime, stamp.attributes);
+}
+
+void TCompLHA::PackText(std::string_view text, const std::string& archive, const std::string& memberName) {
+    lha::TextMemberData data(text);
+    const lha::FileStamp stamp = lha::StampOfNow();
+    WriteSingleMember(archive, memberName, data, stamp.dosTime, stamp.attributes);
+}
+
+bool TCompLHA::ExtractFile(const std::string& archive, const std::string& memberName, const std::string& outputPath) {
+    lha::BinaryFile file(archive, lha::BinaryFile::Mode::Read);
+    lha::FileArchiveInput input(file);
+    bool found = false;
+    lha::ForEachMember(input, [&](const MemberHeader& header) {
+        if (lha::IsDirectoryEntry(header) || !lha::MemberSelected(header.name, {memberName})) return true;
+        lha::UnpackMemberToFile(input, header, outputPath, onProgress_);
+        found = true;
+        return false;
+    });
+    return found;
+}
+
+std::optional<std::string> TCompLHA::ExtractText(const std::string& archive, const std::string& memberName) {
+    lha::BinaryFile file(archive, lha::BinaryFile::Mode::Read);
+    lha::FileArchiveInput input(file);
+    std::optional<std::string> text;
+    lha::ForEachMember(input, [&](const MemberHeader& header) {
+        if (lha::IsDirectoryEntry(header) || !lha::MemberSelected(header.name, {memberName})) return true;
+        std::string bytes;
+        bytes.reserve(std::min<std::size_t>(header.unpackedSize, kMemoryReserveLimit));
+        lha::StringSink sink(bytes);
+        lha::UnpackMember(input, header, sink, onProgress_);
+        text = std::move(bytes);
+        return false;
+    });
+    return text;
+}
+
+bool TCompLHA::IsArchive(const std::string& path) {
+    lha::BinaryFile file(path, lha::BinaryFile::Mode::Read);
+    lha::FileArchiveInput input(file);
+    return lha::StartsWithMemberHeader(input);
+}
+
+}  // namespace vantaro
