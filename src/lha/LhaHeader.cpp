@@ -204,6 +204,8 @@ std::optional<MemberHeader> ReadMemberHeader(ArchiveInput& input, std::uint64_t 
 bool StartsWithMemberHeader(ArchiveInput& input) {
     try {
         return ReadMemberHeader(input, 0).has_value();
+    } catch (const ECompLHABadCRC&) {
+        return true;  // the header is whole and right; the data after it is cut short
     } catch (const ECompLHA&) {
         return false;
     }
