@@ -4,10 +4,13 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "factory/CObjectStore.h"
+#include "factory/CScrubList.h"
 #include "factory/CStored.h"
+#include "factory/DataStoreReader.h"
 #include "factory/FactorySettings.h"
 
 namespace vantaro {
@@ -35,8 +38,27 @@ public:
     // object of the class whose run-time name equals CLASS, with no parent and that ID, bound
     // to this factory and not yet in its store. Null for a class the application does not know.
     virtual std::unique_ptr<CStored> CreateObject(std::string_view attributes) = 0;
-    // Replaces the factory's contents by the data store in the file.
+
+    // The data store file (DataStoreFile.cpp). Both show the progress window while they run.
+    //
+    // Replaces the factory's contents by the data store in the file. A path whose extension is
+    // not exactly ".ods" changes nothing; a file that does not exist gives an empty store. The
+    // file is read into a fresh store that replaces the loaded one only when the whole read has
+    // succeeded: on failure the loaded store, its file name and hidden IDs stay as they were and
+    // EDataStoreError or EDataStoreConvertError (file, line, reason) reaches the caller.
     virtual void Open(const std::string& path);
+    // Gives every written object a permanent ID, writes the store to the file (packed when the
+    // main factory's CompressDatastore is on), keeps the previous file as ".~ods", and makes the
+    // file the factory's. On failure raises ESaveError, after the save's own message box where
+    // there is one; the factory's file name and the objects' statuses are then as before the
+    // save, and the file at the path is whole (the old one, or the new one once it is in place).
+    // Permanent IDs handed out stay, and the hidden-ID list follows them.
+    void Save(const std::string& path);
+    // Fills an empty store from a file (see ParseStoreText); a missing file leaves it empty.
+    // Returns the hidden IDs read, for the caller to take over. Errors as for Open.
+    CStoreReadResult ReadFile(const std::string& path, CObjectStore& store);
+    // Writes the objects of a store to the file with this factory's hidden IDs. Errors as for Save.
+    void WriteFile(const std::string& path, const CObjectStore& store);
 
     // Adds an object to the store and binds it to this factory. When an object with its ID is
     // already present, the given object is destroyed and the result is null.
@@ -82,14 +104,66 @@ public:
     // new to another.
     void RenumberAsNew(bool transient);
 
+    // Trash (Trash.cpp).
     // Lists the object in the trash, then deletes it with everything it aggregates.
     void MoveToTrash(CStored* object);
+    // Takes the object off the trash list and restores it with everything it aggregates.
+    void RestoreFromTrash(CStored* object);
+    // Destroys every deleted object (listed in the trash or deleted with its owner), resolves
+    // the references of the rest again, and empties the trash list.
+    void EmptyTrash();
 
+    // Referential integrity (Integrity.cpp, IntegrityRepairs.cpp).
+    struct IntegrityCounts {
+        int adoptions = 0;
+        int surrogates = 0;
+        int orphans = 0;
+        int duplicates = 0;
+        // Why the records could not be written to the debug log; empty when they were.
+        std::string logFailure;
+        int Total() const { return adoptions + surrogates + orphans + duplicates; }
+    };
+    // Empties the trash, fills the four error lists with one record each, and logs them. A
+    // failure to write the debug log does not stop the check: it is returned in logFailure.
+    IntegrityCounts FindIntegrityErrors();
+    // Each repairs the records of its list; records whose objects are gone are skipped.
+    void RepairAdoptions();
+    void RepairSurrogates();
+    void RepairOrphans();
+    void RepairDuplicates();
+    // EmptyTrash, FindIntegrityErrors, the four repairs, EmptyTrash. A failure to write the
+    // debug log is raised as EInOutError once the repairs are done.
+    void CheckIntegrity();
+    const std::vector<std::string>& AdoptionErrors() const { return adoptionErrors_; }
+    const std::vector<std::string>& SurrogateErrors() const { return surrogateErrors_; }
+    const std::vector<std::string>& OrphanErrors() const { return orphanErrors_; }
+    const std::vector<std::string>& DuplicateErrors() const { return duplicateErrors_; }
+
+    // Settings (Settings.cpp), kept under SettingsKey() in the platform's settings store.
     CFactorySettings& Settings() { return settings_; }
     const CFactorySettings& Settings() const { return settings_; }
+    // Sets every setting to its default, then reads every value present; a value missing or of
+    // the wrong type leaves its default. Never fails.
+    void ReadSettings();
+    // Writes every value; the default data store path is written as empty text (and cleared
+    // from FileName).
+    void WriteSettings();
+    static std::string SettingsKey();
+    // The program's folder, ending with a separator; the app sets it to the executable's folder.
+    // Until then it is the folder the process started in.
+    static const std::string& ProgramFolder();
+    static void SetProgramFolder(const std::string& folder);
+    // The program's folder + "Default.ods".
+    static std::string DefaultDataStorePath();
 
 private:
     CStored* AddStored(std::unique_ptr<CStored> object);
+    // Steps of Open and Save.
+    void TakeOverStore(const std::string& path, CObjectStore& fresh, const CStoreReadResult& read);
+    void TranslateHiddenIDs(const std::vector<std::pair<std::int32_t, std::int32_t>>& renumbered);
+    // Steps of FindIntegrityErrors and the repairs.
+    std::string LogIntegrityErrors();
+    CStored* RecordObject(const std::string& record, const char* attribute) const;
 
     CFactorySettings settings_;
     std::string hiddenIDs_;
@@ -98,6 +172,8 @@ private:
     bool deletedCountsAsHidden_ = false;
     // Work store of the integrity check, referring to objects of objects_.
     CObjectStore integrityStore_{CObjectStore::Ownership::Referring};
+    // Path texts of the objects met by the integrity check.
+    CScrubList scrubList_;
     // Error records of the integrity check, one tag line each.
     std::vector<std::string> adoptionErrors_;
     std::vector<std::string> surrogateErrors_;
