@@ -138,9 +138,9 @@ void ReadLevel01(ArchiveInput& input, std::uint64_t offset, const std::uint8_t* 
     if (checksum != bytes[kChecksumOffset]) throw ECompLHABadChecksum(header.level, checksum);
     if (header.level > 1) throw ECompLHABadHeaderLevel(header.level);
 
-    const std::size_t nameLength = bytes[kNameLengthOffset];
+    const std::size_t nameLength = start[kNameLengthOffset];
     const std::size_t fixed = header.level == 0 ? kLevel0Fixed : kLevel1Fixed;
-    if (nameLength + fixed > size) throw ECompLHABadExtendedHeader();
+    if (nameLength + fixed > size) throw ECompLHABadExtendedHeader();  // fields past the header's end
     header.name.assign(reinterpret_cast<const char*>(bytes.data() + kNameOffset), nameLength);
     header.crc = static_cast<std::uint16_t>(Get16(bytes.data() + kNameOffset + nameLength));
     header.dataOffset = offset + bytes.size();

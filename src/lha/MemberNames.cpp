@@ -68,10 +68,10 @@ bool WildcardMatch(std::string_view pattern, std::string_view text) {
 }
 
 bool MemberSelected(std::string_view memberName, const std::vector<std::string>& entries) {
-    const auto [memberDirectory, memberFile] = SplitName(memberName);
+    const auto member = SplitName(memberName);
     return std::any_of(entries.begin(), entries.end(), [&](const std::string& entry) {
         const auto [directory, file] = SplitName(entry);
-        return SameDirectory(directory, memberDirectory) && WildcardMatch(file, memberFile);
+        return SameDirectory(directory, member.first) && WildcardMatch(file, member.second);
     });
 }
 
