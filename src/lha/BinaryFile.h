@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "lha/ArchiveOutput.h"
 #include "lha/ByteStream.h"
 #include "routines/Errors.h"
 
@@ -18,19 +19,19 @@ public:
 
 // A file opened for binary reading or for writing from scratch. Failures raise EInOutError
 // ("Cannot open file ...", "Cannot read file ...") or EFileWriteFailed.
-class BinaryFile {
+class BinaryFile final : public ArchiveOutput {
 public:
     enum class Mode { Read, Create };
 
     BinaryFile(const std::filesystem::path& path, Mode mode);
-    ~BinaryFile();
+    ~BinaryFile() override;
     BinaryFile(const BinaryFile&) = delete;
     BinaryFile& operator=(const BinaryFile&) = delete;
 
     // Reads up to size bytes; fewer only at the end of the file.
     std::size_t Read(void* data, std::size_t size);
-    void Write(const void* data, std::size_t size);
-    void Seek(std::uint64_t offset);
+    void Write(const void* data, std::size_t size) override;
+    void Seek(std::uint64_t offset) override;
     std::uint64_t Size();
     // Flushes and closes; a failure to write the last bytes is raised here.
     void Close();

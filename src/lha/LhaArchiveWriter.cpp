@@ -39,7 +39,7 @@ FileStamp StampOfNow() {
     return stamp;
 }
 
-std::uint64_t WriteMember(BinaryFile& out, std::uint64_t offset, MemberHeader header, MemberData& data,
+std::uint64_t WriteMember(ArchiveOutput& out, std::uint64_t offset, MemberHeader header, MemberData& data,
                           TCompLHAMethod method, const ProgressCallback& progress) {
     if (data.Size() > kLargestMember) throw ECompLHAFileTooLarge(header.name);
     header.method = MethodIdentifier(method);
@@ -49,7 +49,7 @@ std::uint64_t WriteMember(BinaryFile& out, std::uint64_t offset, MemberHeader he
     out.Write(reserved.data(), reserved.size());
     const std::uint64_t dataOffset = offset + reserved.size();
 
-    FileSink sink(out);
+    ArchiveOutputSink sink(out);
     PackResult packed;
     try {
         packed = PackStream(data.Restart(), data.Size(), sink, method, progress);
@@ -70,7 +70,7 @@ std::uint64_t WriteMember(BinaryFile& out, std::uint64_t offset, MemberHeader he
     return dataOffset + packed.packedSize;
 }
 
-std::uint64_t CopyMember(ArchiveInput& from, const MemberHeader& header, BinaryFile& out,
+std::uint64_t CopyMember(ArchiveInput& from, const MemberHeader& header, ArchiveOutput& out,
                          std::uint64_t offset) {
     std::vector<std::uint8_t> buffer(kCopyBufferSize);
     out.Seek(offset);
@@ -84,7 +84,7 @@ std::uint64_t CopyMember(ArchiveInput& from, const MemberHeader& header, BinaryF
     return offset + (header.End() - header.headerOffset);
 }
 
-void WriteArchiveEnd(BinaryFile& out, std::uint64_t offset) {
+void WriteArchiveEnd(ArchiveOutput& out, std::uint64_t offset) {
     const std::uint8_t end = 0;
     out.Seek(offset);
     out.Write(&end, 1);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "lha/ArchiveInput.h"
+#include "lha/ArchiveOutput.h"
 #include "lha/BinaryFile.h"
 #include "lha/ByteStream.h"
 #include "lha/LhaHeader.h"
@@ -61,14 +62,14 @@ FileStamp StampOfNow();
 // reserves the place, the data is packed with method, and the header is written again with the
 // real method, sizes and CRC. When packing does not pay the data is read again and stored
 // (-lh0-) over what was written. header supplies level, name, time stamp and attributes.
-std::uint64_t WriteMember(BinaryFile& out, std::uint64_t offset, MemberHeader header, MemberData& data,
+std::uint64_t WriteMember(ArchiveOutput& out, std::uint64_t offset, MemberHeader header, MemberData& data,
                           TCompLHAMethod method, const ProgressCallback& progress);
 
 // Copies a member of another archive, header and data unchanged; returns the offset after it.
-std::uint64_t CopyMember(ArchiveInput& from, const MemberHeader& header, BinaryFile& out,
+std::uint64_t CopyMember(ArchiveInput& from, const MemberHeader& header, ArchiveOutput& out,
                          std::uint64_t offset);
 
 // Writes the end byte 0 at offset.
-void WriteArchiveEnd(BinaryFile& out, std::uint64_t offset);
+void WriteArchiveEnd(ArchiveOutput& out, std::uint64_t offset);
 
 }  // namespace vantaro::lha

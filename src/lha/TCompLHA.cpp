@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 using lha::MemberHeader;
 
 constexpr std::string_view kNewArchiveExtension = ".$$$";
-constexpr std::size_t kMemoryReserveLimit = 16 * 1024 * 1024;
+constexpr std::uint64_t kMemoryReserveLimit = 64 * 1024 * 1024;
+constexpr std::uint64_t kLargestExpansion = 64;  // a generous ratio for text; more still fits, growing
 
 bool HasWildcard(const std::string& name) { return name.find_first_of("*?") != std::string::npos; }
 
@@ -160,19 +161,25 @@ void TCompLHA::ExpandFiles(const std::string& archive, std::vector<std::string>&
     names = written;
 }
 
-void TCompLHA::WriteSingleMember(const std::string& archive, const std::string& memberName,
-                                 lha::MemberData& data, std::uint32_t dosTime, std::uint8_t attributes) {
+MemberHeader TCompLHA::SingleMemberHeader(const std::string& memberName, std::uint32_t dosTime,
+                                          std::uint8_t attributes) const {
     MemberHeader header;
     header.level = HeaderLevel();
     header.name = forceUpperCase_ || archiveType_ == caLHARC ? lha::UpperCase(memberName) : memberName;
     header.timeStamp = dosTime;
     header.attributes = attributes;
-    const TCompLHAMethod method = compressionMethod_ == colh0 ? TCompLHAMethod::Lh0 : TCompLHAMethod::Lh5;
+    return header;
+}
 
+TCompLHAMethod TCompLHA::PackingMethod() const {
+    return compressionMethod_ == colh0 ? TCompLHAMethod::Lh0 : TCompLHAMethod::Lh5;
+}
+
+void TCompLHA::WriteSingleMember(const std::string& archive, const MemberHeader& header, lha::MemberData& data) {
     const fs::path target = fs::path(archive).replace_extension(kNewArchiveExtension);
     try {
         lha::BinaryFile out(target, lha::BinaryFile::Mode::Create);
-        lha::WriteArchiveEnd(out, lha::WriteMember(out, 0, header, data, method, onProgress_));
+        lha::WriteArchiveEnd(out, lha::WriteMember(out, 0, header, data, PackingMethod(), onProgress_));
         out.Close();
         fs::rename(target, archive);
     } catch (const lha::EFileWriteFailed&) {
@@ -190,13 +197,24 @@ void TCompLHA::WriteSingleMember(const std::string& archive, const std::string& 
 void TCompLHA::PackFile(const std::string& file, const std::string& archive, const std::string& memberName) {
     lha::FileMemberData data(file);
     const lha::FileStamp stamp = lha::StampOf(file);
-    WriteSingleMember(archive, memberName, data, stamp.dosTime, stamp.attributes);
+    WriteSingleMember(archive, SingleMemberHeader(memberName, stamp.dosTime, stamp.attributes), data);
 }
 
 void TCompLHA::PackText(std::string_view text, const std::string& archive, const std::string& memberName) {
     lha::TextMemberData data(text);
     const lha::FileStamp stamp = lha::StampOfNow();
-    WriteSingleMember(archive, memberName, data, stamp.dosTime, stamp.attributes);
+    WriteSingleMember(archive, SingleMemberHeader(memberName, stamp.dosTime, stamp.attributes), data);
+}
+
+std::string TCompLHA::PackTextToArchiveData(std::string_view text, const std::string& memberName) {
+    lha::TextMemberData data(text);
+    const lha::FileStamp stamp = lha::StampOfNow();
+    std::string archive;
+    archive.reserve(text.size() / 4 + 64);
+    lha::StringArchiveOutput out(archive);
+    lha::WriteArchiveEnd(out, lha::WriteMember(out, 0, SingleMemberHeader(memberName, stamp.dosTime, stamp.attributes),
+                                                data, PackingMethod(), onProgress_));
+    return archive;
 }
 
 bool TCompLHA::ExtractFile(const std::string& archive, const std::string& memberName, const std::string& outputPath) {
@@ -212,14 +230,14 @@ bool TCompLHA::ExtractFile(const std::string& archive, const std::string& member
     return found;
 }
 
-std::optional<std::string> TCompLHA::ExtractText(const std::string& archive, const std::string& memberName) {
-    lha::BinaryFile file(archive, lha::BinaryFile::Mode::Read);
-    lha::FileArchiveInput input(file);
+std::optional<std::string> TCompLHA::ExtractTextFrom(lha::ArchiveInput& input, const std::string& memberName) {
     std::optional<std::string> text;
     lha::ForEachMember(input, [&](const MemberHeader& header) {
         if (lha::IsDirectoryEntry(header) || !lha::MemberSelected(header.name, {memberName})) return true;
         std::string bytes;
-        bytes.reserve(std::min<std::size_t>(header.unpackedSize, kMemoryReserveLimit));
+        // The header's size is untrusted: reserve no more than the packed data could give.
+        bytes.reserve(std::min<std::uint64_t>({header.unpackedSize, header.packedSize * kLargestExpansion,
+                                               kMemoryReserveLimit}));
         lha::StringSink sink(bytes);
         lha::UnpackMember(input, header, sink, onProgress_);
         text = std::move(bytes);
@@ -228,9 +246,25 @@ std::optional<std::string> TCompLHA::ExtractText(const std::string& archive, con
     return text;
 }
 
+std::optional<std::string> TCompLHA::ExtractText(const std::string& archive, const std::string& memberName) {
+    lha::BinaryFile file(archive, lha::BinaryFile::Mode::Read);
+    lha::FileArchiveInput input(file);
+    return ExtractTextFrom(input, memberName);
+}
+
+std::optional<std::string> TCompLHA::ExtractTextFromArchiveData(std::string_view archive, const std::string& memberName) {
+    lha::MemoryArchiveInput input(archive);
+    return ExtractTextFrom(input, memberName);
+}
+
 bool TCompLHA::IsArchive(const std::string& path) {
     lha::BinaryFile file(path, lha::BinaryFile::Mode::Read);
     lha::FileArchiveInput input(file);
+    return lha::StartsWithMemberHeader(input);
+}
+
+bool TCompLHA::IsArchiveData(std::string_view bytes) {
+    lha::MemoryArchiveInput input(bytes);
     return lha::StartsWithMemberHeader(input);
 }
 

@@ -11,7 +11,9 @@
 namespace vantaro {
 
 namespace lha {
+class ArchiveInput;
 class MemberData;
+struct MemberHeader;
 }
 
 // Header level of new members: caLHA writes level 1, caLHARC level 0 (with upper-case names).
@@ -82,18 +84,27 @@ public:
     bool ExtractFile(const std::string& archive, const std::string& memberName, const std::string& outputPath);
     std::optional<std::string> ExtractText(const std::string& archive, const std::string& memberName);
 
+    // The same in memory: the archive of one member holding text, and the text of a member of
+    // archive bytes.
+    std::string PackTextToArchiveData(std::string_view text, const std::string& memberName);
+    std::optional<std::string> ExtractTextFromArchiveData(std::string_view archive, const std::string& memberName);
+
     // A cheap test of the file's first header: true when it is a complete level 0, 1 or 2 header
     // with the right checksum (level 2: header CRC) and level. False means "not an LHA archive"
     // (an empty file, plain text, ...), so the caller reads the file as text; true means an
     // archive, whose later errors are real damage to report. Raises EInOutError when the file
     // cannot be opened.
     static bool IsArchive(const std::string& path);
+    static bool IsArchiveData(std::string_view bytes);
 
 private:
     int HeaderLevel() const { return archiveType_ == caLHARC ? 0 : 1; }
     std::string MemberNameFor(const std::string& path) const;
-    void WriteSingleMember(const std::string& archive, const std::string& memberName,
-                           lha::MemberData& data, std::uint32_t dosTime, std::uint8_t attributes);
+    lha::MemberHeader SingleMemberHeader(const std::string& memberName, std::uint32_t dosTime,
+                                         std::uint8_t attributes) const;
+    TCompLHAMethod PackingMethod() const;
+    void WriteSingleMember(const std::string& archive, const lha::MemberHeader& header, lha::MemberData& data);
+    std::optional<std::string> ExtractTextFrom(lha::ArchiveInput& input, const std::string& memberName);
 
     TCompLHAArchiveType archiveType_ = caLHA;
     TCompLHACompressionMethod compressionMethod_ = colh5;

@@ -221,6 +221,22 @@ TEST_F(CompressFilesTest, PackFileReplacesAnArchiveOnlyWhenComplete) {
     EXPECT_FALSE(fs::exists(Path("taken.$$$")));
 }
 
+TEST_F(CompressFilesTest, InMemoryArchivesAreTheSameAsArchiveFiles) {
+    const std::string text = StoreLikeText(50'000, 31);
+    const std::string inMemory = archiver_.PackTextToArchiveData(text, "Vantaro.xml");
+    archiver_.PackText(text, Path("file.lzh"), "Vantaro.xml");
+    std::string inFile = ReadFileBytes(Path("file.lzh"));
+    ASSERT_EQ(inFile.size(), inMemory.size());
+    // Only the time stamp, and with it the checksum, may differ.
+    for (std::size_t at : {1, 15, 16, 17, 18}) inFile[at] = inMemory[at];
+    EXPECT_EQ(inFile, inMemory);
+    EXPECT_TRUE(TCompLHA::IsArchiveData(inMemory));
+    EXPECT_FALSE(TCompLHA::IsArchiveData(text));
+    EXPECT_EQ(archiver_.ExtractTextFromArchiveData(inMemory, "VANTARO.XML"), text);
+    EXPECT_FALSE(archiver_.ExtractTextFromArchiveData(inMemory, "Other.xml").has_value());
+    EXPECT_EQ(archiver_.PackTextToArchiveData(RandomBytes(100, 1), "r").substr(2, 5), "-lh0-");
+}
+
 // Every archive we write passes the peers' tests and unpacks to the same bytes with each of them.
 TEST_F(CompressFilesTest, PeersTestAndUnpackWhatWeWrite) {
     if (!HavePeer("lhasa") || !HavePeer("7z")) GTEST_SKIP() << "lhasa or 7z is not installed";
