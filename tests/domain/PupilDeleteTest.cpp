@@ -27,7 +27,7 @@ TEST_F(PupilDeleteTest, RestoringAPupilRestoresTheAssessmentsItsDeletionDeleted)
         EXPECT_EQ(gone->Status(), StoredStatus::Deleted);
     EXPECT_NE(othersAssessment->Status(), StoredStatus::Deleted);
 
-    static_cast<CStored*>(pupil)->Restore();
+    factory.RestoreFromTrash(pupil);
     EXPECT_EQ(pupil->Status(), StoredStatus::New);
     EXPECT_EQ(note->Status(), StoredStatus::New);
     EXPECT_EQ(maths->Status(), StoredStatus::Modified);
