@@ -1,15 +1,14 @@
-// The program's entry: the application object, the start-up window and the main window.
+// The program's entry.
 
 #include <QApplication>
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/QtPlatform.h"
+#include "app/ProgramRun.h"
 #include "app/QtSettingsStore.h"
-#include "app/TFormStartup.h"
 #include "routines/AppInfo.h"
-#include "windows/TFormMain.h"
+#include "windows/FileDialogs.h"
 
 namespace {
 
@@ -33,21 +32,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromLatin1(vantaro::ApplicationTitle()));
     QApplication::setOrganizationName(QString::fromLatin1(vantaro::OrganisationName()));
 
-    vantaro::QtUserPrompts prompts;
-    vantaro::QtBusyCursor busyCursor;
     vantaro::QtSettingsStore settings;
-    const vantaro::ScopedPlatform platform(
-        {nullptr, nullptr, &prompts, &busyCursor, nullptr, &settings});
-    vantaro::TFormMain formMain;
-    vantaro::TFormStartup formStartup;
-    vantaro::Platform::Install({nullptr, nullptr, &prompts, &busyCursor, &formStartup, &settings});
-
-    // At most one argument is used: the data store to open.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1) formMain.ShowFileName(arguments.at(1));
-
-    formMain.show();
-    QApplication::processEvents();
-    formStartup.hide();
-    return application.exec();
+    vantaro::QtFileDialogs dialogs;
+    vantaro::ProgramRun run({&settings, &dialogs, nullptr});
+    run.Start(QApplication::arguments());
+    return run.Exec();
 }

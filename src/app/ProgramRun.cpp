@@ -1,0 +1,75 @@
+#include "app/ProgramRun.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include "app/TFormStartup.h"
+#include "domain/CRovanFactory.h"
+#include "windows/TFormMain.h"
+
+namespace vantaro {
+
+ProgramRun::ProgramRun(const Services& services)
+    : services_(services), platform_(PlatformFor(nullptr)) {
+    CFactory::SetProgramFolder(
+        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'))
+            .toLatin1()
+            .toStdString());
+
+    mainFactory_ = std::make_unique<CRovanFactory>();
+    scratchFactory_ = std::make_unique<CRovanFactory>();
+    CFactory::SetMainFactory(mainFactory_.get());
+    mainFactory_->SetDeletedCountsAsHidden(true);
+    mainFactory_->ReadSettings();
+
+    formMain_ = std::make_unique<TFormMain>(*mainFactory_, *services.dialogs);
+    formStartup_ = std::make_unique<TFormStartup>();
+    Platform::Install(PlatformFor(formStartup_.get()));
+    CreateSharedWindows();
+}
+
+PlatformServices ProgramRun::PlatformFor(ProgressSink* progress) {
+    UserPrompts* prompts = services_.prompts ? services_.prompts : &qtPrompts_;
+    return {nullptr, nullptr, prompts, &busyCursor_, progress, services_.settings};
+}
+
+ProgramRun::~ProgramRun() { Shutdown(); }
+
+// The windows shared by all others, created once in this order as they come into being:
+// selection, notes, trash can, property, filter, wizard, message, pupil selection, subject
+// statement, sort, set manager, object map, absences and the date selector.
+void ProgramRun::CreateSharedWindows() {}
+
+void ProgramRun::Start(const QStringList& arguments) {
+    if (arguments.size() < 2) {
+        mainFactory_->NewDataStore(false);
+        formMain_->ActionFileDisplayFactoryExecute();
+    } else {
+        mainFactory_->SetFileName(arguments.at(1).toLatin1().toStdString());
+        formMain_->ActionFileOpenDefaultExecute();
+    }
+    formMain_->show();
+    QApplication::processEvents();
+    formStartup_->hide();
+}
+
+int ProgramRun::Exec() {
+    const int status = QApplication::exec();
+    Shutdown();
+    return status;
+}
+
+void ProgramRun::Shutdown() {
+    if (shutDown_) return;
+    shutDown_ = true;
+    mainFactory_->WriteSettings();
+    // The start-up window stops being the progress window before it goes.
+    Platform::Install(PlatformFor(nullptr));
+    CFactory::SetMainFactory(nullptr);
+    mainFactory_.reset();
+    scratchFactory_.reset();
+    formStartup_.reset();
+    formMain_.reset();
+}
+
+}  // namespace vantaro
