@@ -48,7 +48,7 @@ void Run(const std::string& command) {
     if (std::system(command.c_str()) != 0) std::fprintf(stderr, "bench_lha: failed: %s\n", command.c_str());
 }
 
-std::string Quote(const fs::path& path) { return "'" + path.string() + "'"; }
+std::string Quote(const fs::path& path) { return std::string(1, '\'').append(path.string()).append(1, '\''); }
 
 void Report(const char* what, double ours, const char* peer, double theirs, const char* unit) {
     std::printf("  %-34s ours %9.4f %-5s %-10s %9.4f %-5s ratio %.3f\n", what, ours, unit, peer, theirs,

@@ -25,10 +25,11 @@ ByteSource& FileMemberData::Restart() {
 
 FileStamp StampOf(const std::filesystem::path& path) {
     namespace fs = std::filesystem;
-    FileStamp stamp;
-    const auto modified = fs::last_write_time(path);
-    stamp.dosTime = ToDosTime(std::chrono::file_clock::to_sys(modified));
-    if ((fs::status(path).permissions() & fs::perms::owner_write) == fs::perms::none)
+    std::error_code error;
+    const auto modified = fs::last_write_time(path, error);
+    FileStamp stamp = error ? StampOfNow() : FileStamp{ToDosTime(std::chrono::file_clock::to_sys(modified))};
+    const fs::file_status status = fs::status(path, error);
+    if (!error && (status.permissions() & fs::perms::owner_write) == fs::perms::none)
         stamp.attributes |= kReadOnlyAttribute;
     return stamp;
 }

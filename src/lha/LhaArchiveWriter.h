@@ -50,7 +50,7 @@ private:
 };
 
 // The MS-DOS time stamp and attributes a file gives its member: the archive bit, and read-only
-// when the owner may not write it.
+// when the owner may not write it. A file whose time cannot be read is stamped now.
 struct FileStamp {
     std::uint32_t dosTime = 0;
     std::uint8_t attributes = kArchiveAttribute;

@@ -205,6 +205,18 @@ TEST_F(CompressFilesTest, WriteFailuresDeleteTheNewArchiveAndKeepTheOldOne) {
                  ECompLHAWriteFailed);
 }
 
+TEST_F(CompressFilesTest, ANameTooLongForTheHeaderIsRefused) {
+    const std::string name(231, 'n');  // level 1 holds 230 characters in its one-byte size
+    EXPECT_NO_THROW(archiver_.PackTextToArchiveData("x", name.substr(1)));
+    try {
+        archiver_.PackText("x", Path("long.lzh"), name);
+        ADD_FAILURE() << "no error";
+    } catch (const ECompLHANameTooLong& error) {
+        EXPECT_EQ(std::string(error.what()), "File name too long for an LHA archive: " + name);
+    }
+    EXPECT_TRUE(fs::is_empty(dir_.path()));
+}
+
 TEST_F(CompressFilesTest, PackFileReplacesAnArchiveOnlyWhenComplete) {
     const std::string archive = File("Vantaro.ods", "previous archive");
     archiver_.PackText("the store", archive, "Vantaro.xml");

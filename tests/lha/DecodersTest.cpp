@@ -160,7 +160,7 @@ std::vector<std::pair<std::string, std::string>> Lh1Inputs() {
         {"leading spaces", std::string(300, ' ') + "then text" + std::string(70, ' ')},
         {"every byte value", everyByte},
         // Enough symbols for the adaptive tree to be rebuilt several times.
-        {"long mixed", RandomBytes(60'000, 3) + StoreLikeText(60'000, 4)},
+        {"long mixed", RandomBytes(40'000, 3) + StoreLikeText(20'000, 4)},
     };
 }
 

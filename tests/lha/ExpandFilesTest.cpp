@@ -195,11 +195,9 @@ TEST_F(ExpandFilesTest, AnyOperatingSystemByteAndUnknownExtensionsAreAccepted) {
 TEST_F(ExpandFilesTest, CutArchivesFailWithAnArchiveErrorAndWriteNothing) {
     const std::string first = ArchiveOf({MemberOf("First.txt", "first member\r\n")});
     const std::string archive = ArchiveOf({MemberOf("First.txt", "first member\r\n"),
-                                           MemberOf("Vantaro.xml", sample_.substr(0, 3000), "-lh5-")});
+                                           MemberOf("Vantaro.xml", sample_.substr(0, 1000), "-lh5-")});
     for (std::size_t length = 1; length < archive.size(); ++length) {
         SCOPED_TRACE(length);
-        fs::remove_all(dir_ / "out");
-        fs::create_directory(dir_ / "out");
         const std::string error = ExpandError(archive.substr(0, length), {"Vantaro.xml"});
         if (length == archive.size() - 1) {
             EXPECT_EQ(error, "");  // only the end byte is missing

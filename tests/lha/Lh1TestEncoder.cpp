@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <map>
+#include <unordered_map>
 #include <vector>
 
 #include "lha/AdaptiveHuffman.h"
@@ -51,8 +51,12 @@ private:
 std::string EncodeLh1ForTest(const std::string& data) {
     // The decoder's ring starts as spaces, so matches may reach back into them.
     const std::string text = std::string(kDictionarySize, ' ') + data;
-    std::map<std::string, std::vector<int>> seen;  // three-byte prefix -> positions
-    for (int p = 0; p < kDictionarySize - 2; ++p) seen["   "].push_back(p);
+    const auto key = [&](int p) {
+        const auto byte = [&](int i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(text[static_cast<std::size_t>(i)])); };
+        return byte(p) << 16 | byte(p + 1) << 8 | byte(p + 2);
+    };
+    std::unordered_map<std::uint32_t, std::vector<int>> seen;  // three bytes -> positions, oldest first
+    for (int p = 0; p < kDictionarySize - 2; ++p) seen[key(p)].push_back(p);
 
     std::string packed;
     Lh1Writer writer(packed);
@@ -61,14 +65,16 @@ std::string EncodeLh1ForTest(const std::string& data) {
     while (position < end) {
         int bestLength = 0, bestDistance = 0;
         if (end - position >= kMinMatch) {
-            for (const int candidate : seen[text.substr(static_cast<std::size_t>(position), kMinMatch)]) {
+            const std::vector<int>& candidates = seen[key(position)];
+            for (auto next = candidates.rbegin(); next != candidates.rend(); ++next) {
+                const int candidate = *next;
                 const int distance = position - candidate;
-                if (distance > kDictionarySize) continue;
+                if (distance > kDictionarySize) break;
                 int length = 0;
                 while (length < kMaxMatch && position + length < end &&
                        text[static_cast<std::size_t>(candidate + length)] == text[static_cast<std::size_t>(position + length)])
                     ++length;
-                if (length > bestLength || (length == bestLength && distance < bestDistance)) {
+                if (length > bestLength) {
                     bestLength = length;
                     bestDistance = distance;
                 }
@@ -82,7 +88,7 @@ std::string EncodeLh1ForTest(const std::string& data) {
             writer.Position(bestDistance - 1);
         }
         for (int p = position; p < position + step; ++p)
-            if (p + kMinMatch <= end) seen[text.substr(static_cast<std::size_t>(p), kMinMatch)].push_back(p);
+            if (p + kMinMatch <= end) seen[key(p)].push_back(p);
         position += step;
     }
     writer.Finish();

@@ -70,7 +70,7 @@ TEST(Lh5Codec, RoundTripsAndReportsSizesAndCrc) {
         // Matches at the greatest distance the encoder uses.
         {"period 8191", RepeatedPattern(40'000, 8191)},
         // More than one block of symbols, and blocks of a single literal or match code.
-        {"many blocks", StoreLikeText(3'000'000, 2) + RandomBytes(70'000, 5) + std::string(70'000, 'q')},
+        {"many blocks", StoreLikeText(1'500'000, 2) + RandomBytes(70'000, 5) + std::string(70'000, 'q')},
         {"every byte value", [] {
              std::string all;
              for (int round = 0; round < 40; ++round)
