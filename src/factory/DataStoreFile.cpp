@@ -17,6 +17,7 @@
 #include "factory/IDText.h"
 #include "factory/SafeFileReplace.h"
 #include "factory/StoreArchive.h"
+#include "factory/StoreProgress.h"
 #include "routines/Platform.h"
 
 namespace vantaro {
@@ -53,15 +54,14 @@ std::string BackupPathOf(const std::string& path) {
     return std::filesystem::path(path).replace_extension(kBackupExtension).string();
 }
 
-void ReportProgress(std::uint64_t done, std::uint64_t total) { Platform::Progress().ReportProgress(done, total); }
-
-// The read-back proof: the file holds exactly the text, unpacked and CRC-checked when packed.
-void CheckWrittenFile(const std::string& written, std::string_view text) {
-    std::optional<std::string> content = ReadWholeFile(written);
+// The read-back proof: the whole file read again holds exactly the text, unpacked and its CRC
+// checked when packed.
+void CheckWrittenFile(const std::string& written, std::string_view text, bool packed) {
+    const std::optional<std::string> content = ReadWholeFile(written);
     if (!content) throw EInOutError("the saved file is missing");
-    if (StoreTextOf(std::move(*content), written) != text) {
-        throw EInOutError("the saved file does not read back as the text that was written");
-    }
+    const bool same = packed ? IsStoreArchive(*content) && StoreArchiveHolds(*content, text, StoreProgress())
+                             : *content == text;
+    if (!same) throw EInOutError("the saved file does not read back as the text that was written");
 }
 
 // The message box of a failed step, and whether there is one.
@@ -112,8 +112,10 @@ void CFactory::TakeOverStore(const std::string& path, CObjectStore& fresh, const
     objects_ = std::move(fresh);
     highestID_ = 1;
     int at = 0;
+    const lha::ProgressCallback progress = StoreProgress();
     try {
         for (; at < objects_.Count(); ++at) {
+            progress(at, objects_.Count());
             CStored* object = objects_.Item(at);
             highestID_ = std::max(highestID_, object->ID());
             object->ResolveReferences();
@@ -142,6 +144,8 @@ void CFactory::Save(const std::string& path) {
     std::vector<std::pair<CStored*, StoredStatus>> before;
     std::vector<std::pair<std::int32_t, std::int32_t>> renumbered;
     before.reserve(objects_.Count());
+    // An object given a positive ID by other means must never meet a handed-out one.
+    if (objects_.Count() > 0) highestID_ = std::max(highestID_, objects_.Item(objects_.Count() - 1)->ID());
     for (int i = 0; i < objects_.Count(); ++i) {
         CStored* object = objects_.Item(i);
         before.emplace_back(object, object->Status());
@@ -190,14 +194,14 @@ void CFactory::WriteFile(const std::string& path, const CObjectStore& store) {
     std::string packed;
     try {
         text = BuildStoreText(store, rootID, hiddenIDs_);
-        if (compress) packed = PackStoreText(text, ReportProgress);
+        if (compress) packed = PackStoreText(text, StoreProgress());
     } catch (const EVantaro& error) {
         throw ESaveError(path, error.what(), false);
     }
     const std::string_view content = compress ? std::string_view(packed) : std::string_view(text);
     try {
         ReplaceFileSafely(path, content, BackupPathOf(path),
-                          [&text](const std::string& written) { CheckWrittenFile(written, text); });
+                          [&](const std::string& written) { CheckWrittenFile(written, text, compress); });
     } catch (const ESaveStepFailed& error) {
         ShowSaveFailure(error.Step());
         throw ESaveError(path, error.what(), true);

@@ -23,9 +23,9 @@
 #include "factory/DataStoreErrors.h"
 #include "factory/IDText.h"
 #include "factory/StoreArchive.h"
+#include "factory/StoreProgress.h"
 #include "factory/StoredLines.h"
 #include "lha/LhaErrors.h"
-#include "routines/Platform.h"
 #include "routines/TextBasics.h"
 #include "routines/XMLRoutines.h"
 
@@ -35,7 +35,6 @@ namespace {
 constexpr std::string_view kObjectStoreTag = "OBJECT_STORE";
 constexpr std::string_view kHideDataTag = "HIDE_DATA";
 constexpr std::string_view kObjectTag = "OBJECT";
-constexpr std::size_t kProgressLines = 16384;
 
 // The tag name of a line that begins with '<': up to the first space or '>'.
 std::string_view TagNameOf(std::string_view line) {
@@ -53,8 +52,6 @@ std::string_view AttributesOf(std::string_view line) {
     return line.substr(space + 1, close - space - 1);
 }
 
-void ReportProgress(std::uint64_t done, std::uint64_t total) { Platform::Progress().ReportProgress(done, total); }
-
 // Takes a data store text apart line by line into a store.
 class CStoreParser {
 public:
@@ -68,7 +65,7 @@ public:
             ++lineNumber_;
             TakeLine(text_.substr(at, end - at));
             at = end + 1;
-            if (lineNumber_ % kProgressLines == 0) ReportProgress(at, text_.size());
+            progress_(at, text_.size());
         }
         SetRoot();
         std::sort(result_.objectLines.begin(), result_.objectLines.end());
@@ -149,6 +146,7 @@ private:
     CFactory& factory_;
     CObjectStore& store_;
     CStoreReadResult result_;
+    lha::ProgressCallback progress_ = StoreProgress();
     CStored* current_ = nullptr;
     int lineNumber_ = 0;
     int storeLine_ = 0;
@@ -188,7 +186,7 @@ std::string StoreTextOf(std::string content, const std::string& fileName) {
     if (!IsStoreArchive(content)) return content;
     std::optional<std::string> text;
     try {
-        text = UnpackStoreText(content, ReportProgress);
+        text = UnpackStoreText(content, StoreProgress());
     } catch (const ECompLHA& error) {
         throw EDataStoreError(fileName, 0, error.what());
     }

@@ -22,9 +22,9 @@
 #include "factory/CObjectStore.h"
 #include "factory/CStored.h"
 #include "factory/DataStoreReader.h"
+#include "factory/StoreProgress.h"
 #include "routines/AppInfo.h"
 #include "routines/Errors.h"
-#include "routines/Platform.h"
 #include "routines/VersionText.h"
 
 namespace vantaro {
@@ -35,7 +35,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kEscapedLineBreak = "&#13;&#10;";
 constexpr std::string_view kBlockLineStart = "  <";
 constexpr std::string_view kBlockEnd = "</OBJECT>";
-constexpr int kProgressObjects = 4096;
 // A guess at the bytes per object, to spare the text's buffer most of its regrowth.
 constexpr std::size_t kBytesPerObjectGuess = 320;
 
@@ -112,13 +111,14 @@ std::string BuildStoreText(const CObjectStore& store, std::int32_t rootID, std::
     std::string text;
     text.reserve(static_cast<std::size_t>(count) * kBytesPerObjectGuess + 1024);
     AppendHeader(text, rootID, hiddenIDs);
+    const lha::ProgressCallback progress = StoreProgress();
     for (int i = 0; i < count; ++i) {
         CStored& object = *store.Item(i);
         if (IsWritten(object)) {
             AppendBlock(text, object.ToText(), object);
             text.append(kLineEnd);
         }
-        if ((i + 1) % kProgressObjects == 0) Platform::Progress().ReportProgress(i + 1, count);
+        progress(i + 1, count);
     }
     text.append("</OBJECT_STORE>").append(kLineEnd).append(kLineEnd);
     return text;

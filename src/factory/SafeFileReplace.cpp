@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "routines/Platform.h"
+#include "factory/StoreProgress.h"
 
 namespace vantaro {
 namespace {
@@ -74,6 +74,7 @@ public:
     const std::string& Path() const { return path_; }
 
     void Write(std::string_view content) {
+        const lha::ProgressCallback progress = StoreProgress();
         std::size_t done = 0;
         while (done < content.size()) {
             const std::size_t chunk = std::min(kWriteChunk, content.size() - done);
@@ -84,7 +85,7 @@ public:
                 FailWithErrno(SaveStep::WriteTemporary, "cannot write " + path_);
             }
             done += static_cast<std::size_t>(wrote);
-            Platform::Progress().ReportProgress(done, content.size());
+            progress(done, content.size());
         }
     }
 

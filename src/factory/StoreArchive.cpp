@@ -32,6 +32,36 @@ PackResult PackData(std::string_view text, std::string& out, TCompLHAMethod& met
     }
 }
 
+// Takes unpacked bytes and compares them with the expected text as they come.
+class ComparingSink final : public lha::ByteSink {
+public:
+    explicit ComparingSink(std::string_view expected) : expected_(expected) {}
+    void Write(const std::uint8_t* data, std::size_t size) override {
+        const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+        same_ = same_ && size <= expected_.size() - done_ && expected_.substr(done_, size) == bytes;
+        if (same_) done_ += size;
+    }
+    bool Same() const { return same_ && done_ == expected_.size(); }
+
+private:
+    std::string_view expected_;
+    std::size_t done_ = 0;
+    bool same_ = true;
+};
+
+// Calls take with the header of the member "Vantaro.xml"; false when there is none.
+template <class Take>
+bool WithStoreMember(lha::ArchiveInput& input, Take take) {
+    bool found = false;
+    lha::ForEachMember(input, [&](const lha::MemberHeader& header) {
+        if (lha::IsDirectoryEntry(header) || !lha::MemberSelected(header.name, {kStoreMemberName})) return true;
+        take(header);
+        found = true;
+        return false;
+    });
+    return found;
+}
+
 }  // namespace
 
 bool IsStoreArchive(std::string_view bytes) {
@@ -69,17 +99,26 @@ std::string PackStoreText(std::string_view text, const lha::ProgressCallback& pr
 std::optional<std::string> UnpackStoreText(std::string_view archive, const lha::ProgressCallback& progress) {
     lha::MemoryArchiveInput input(archive);
     std::optional<std::string> text;
-    lha::ForEachMember(input, [&](const lha::MemberHeader& header) {
-        if (lha::IsDirectoryEntry(header) || !lha::MemberSelected(header.name, {kStoreMemberName})) return true;
+    WithStoreMember(input, [&](const lha::MemberHeader& header) {
         std::string bytes;
         // The header's size is untrusted: never reserve more than the packed data can give.
         bytes.reserve(std::min<std::uint64_t>(header.unpackedSize, archive.size() * 64));
         lha::StringSink sink(bytes);
         lha::UnpackMember(input, header, sink, progress);
         text = std::move(bytes);
-        return false;
     });
     return text;
+}
+
+bool StoreArchiveHolds(std::string_view archive, std::string_view text, const lha::ProgressCallback& progress) {
+    lha::MemoryArchiveInput input(archive);
+    bool same = false;
+    WithStoreMember(input, [&](const lha::MemberHeader& header) {
+        ComparingSink sink(text);
+        lha::UnpackMember(input, header, sink, progress);
+        same = sink.Same();
+    });
+    return same;
 }
 
 }  // namespace vantaro

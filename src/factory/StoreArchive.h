@@ -26,4 +26,9 @@ std::string PackStoreText(std::string_view text, const lha::ProgressCallback& pr
 std::optional<std::string> UnpackStoreText(std::string_view archive,
                                            const lha::ProgressCallback& progress = {});
 
+// Whether the archive's member "Vantaro.xml" unpacks, CRC right, to exactly the text. Compares
+// as it unpacks, without a second copy of the text; damage raises as for UnpackStoreText.
+bool StoreArchiveHolds(std::string_view archive, std::string_view text,
+                       const lha::ProgressCallback& progress = {});
+
 }  // namespace vantaro

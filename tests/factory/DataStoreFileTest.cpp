@@ -47,6 +47,7 @@ TEST_F(DataStoreFileTest, SavesTheFixtureStoreByteForByte) {
     }
     EXPECT_TRUE(factory.IsHidden(store.second));
     EXPECT_EQ(platform_.progress.events, (std::vector<std::string>{"show-saving", "hide"}));
+    EXPECT_GT(platform_.progress.reports, 0);
     EXPECT_TRUE(platform_.prompts.prompts.empty());
 }
 
@@ -78,6 +79,7 @@ TEST_F(DataStoreFileTest, OpenReadsTheFixtureStore) {
         EXPECT_TRUE(factory.Objects().Item(i)->Persisted());
     }
     EXPECT_EQ(platform_.progress.events, (std::vector<std::string>{"show-loading", "hide"}));
+    EXPECT_GT(platform_.progress.reports, 0);
 }
 
 TEST_F(DataStoreFileTest, PackedStoreIsAnArchiveOfOneMemberThatReadsToTheSameObjects) {

@@ -289,6 +289,18 @@ TEST_F(SaveSafetyTest, ALineTooLongToReadBackIsRefusedAndNothingIsLost) {
     EXPECT_EQ(FileNames(dir_.path()), (std::vector<std::string>{"Year.ods"}));
 }
 
+TEST_F(SaveSafetyTest, ANewObjectNeverTakesAnIDAlreadyInUse) {
+    CTestFactory factory;
+    CTestFolder* year = factory.AddObject(std::make_unique<CTestFolder>(nullptr, 7));
+    factory.SetRoot(year);
+    CTestNote* note = factory.Make<CTestNote>(year, "New");
+    factory.Save((dir_ / "Year.ods").string());
+    EXPECT_EQ(note->ID(), 8);
+    CTestFactory reader;
+    reader.Open((dir_ / "Year.ods").string());
+    EXPECT_EQ(reader.Objects().Count(), 2);
+}
+
 TEST_F(SaveSafetyTest, TheMainFactorysCompressionSettingDecides) {
     CTestFactory main;
     main.Settings().CompressDatastore = true;
