@@ -235,7 +235,10 @@ TEST_F(CompressFilesTest, PackFileReplacesAnArchiveOnlyWhenComplete) {
 
 TEST_F(CompressFilesTest, InMemoryArchivesAreTheSameAsArchiveFiles) {
     const std::string text = StoreLikeText(50'000, 31);
+    std::uint64_t progressDone = 0;
+    archiver_.SetOnProgress([&](std::uint64_t done, std::uint64_t) { progressDone = done; });
     const std::string inMemory = archiver_.PackTextToArchiveData(text, "Vantaro.xml");
+    EXPECT_EQ(progressDone, text.size());
     archiver_.PackText(text, Path("file.lzh"), "Vantaro.xml");
     std::string inFile = ReadFileBytes(Path("file.lzh"));
     ASSERT_EQ(inFile.size(), inMemory.size());
@@ -244,7 +247,9 @@ TEST_F(CompressFilesTest, InMemoryArchivesAreTheSameAsArchiveFiles) {
     EXPECT_EQ(inFile, inMemory);
     EXPECT_TRUE(TCompLHA::IsArchiveData(inMemory));
     EXPECT_FALSE(TCompLHA::IsArchiveData(text));
+    progressDone = 0;
     EXPECT_EQ(archiver_.ExtractTextFromArchiveData(inMemory, "VANTARO.XML"), text);
+    EXPECT_EQ(progressDone, text.size());
     EXPECT_FALSE(archiver_.ExtractTextFromArchiveData(inMemory, "Other.xml").has_value());
     EXPECT_EQ(archiver_.PackTextToArchiveData(RandomBytes(100, 1), "r").substr(2, 5), "-lh0-");
 }
