@@ -9,6 +9,7 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "factory/StoreProgress.h"
@@ -45,25 +46,45 @@ void RunStep(SaveStep step, Work work) {
     throw ESaveStepFailed(step, ErrnoText(what));
 }
 
+// The process's file mode mask. Read where the system shows it, so the mask never has to be
+// changed (and put back) while other threads may create files.
+mode_t CurrentUmask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) != 0) continue;
+        try {
+            return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+        } catch (const std::exception&) {
+            break;
+        }
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
 // The permissions the new file takes: the old target's, or the usual ones for a new file.
 mode_t ModeFor(const std::string& path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) == 0) return status.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return kNewFileMode & ~mask;
+    return kNewFileMode & ~CurrentUmask();
+}
+
+// Creates a private empty file under a name beside the path that no other file has, and returns
+// its descriptor; name receives the name.
+int CreateUniqueBeside(const fs::path& path, std::string& name) {
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    name = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) throw EInOutError(ErrnoText("cannot create a file in " + folder.string()));
+    return fd;
 }
 
 // The private file beside the target; removed on destruction unless released.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(const fs::path& target) {
-        const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-        std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-        fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
-        if (fd_ < 0) FailWithErrno(SaveStep::CreateTemporary, "cannot create a file in " + folder.string());
-        path_ = pattern;
-    }
+    explicit TemporaryFile(const fs::path& target) { fd_ = CreateUniqueBeside(target, path_); }
     ~TemporaryFile() {
         if (fd_ >= 0) ::close(fd_);
         if (!path_.empty()) ::unlink(path_.c_str());
@@ -105,10 +126,20 @@ private:
     std::string path_;
 };
 
+// The copy is made under a unique name and renamed over the backup, so an older backup stays
+// whole until the new one is, and a read-only older backup is replaced all the same.
 void CopyToBackup(const std::string& path, const std::string& backupPath) {
     std::error_code error;
     if (backupPath.empty() || !fs::exists(path, error)) return;
-    fs::copy_file(path, backupPath, fs::copy_options::overwrite_existing);
+    std::string copy;
+    ::close(CreateUniqueBeside(backupPath, copy));
+    try {
+        fs::copy_file(path, copy, fs::copy_options::overwrite_existing);
+        fs::rename(copy, backupPath);
+    } catch (...) {
+        ::unlink(copy.c_str());
+        throw;
+    }
 }
 
 // Makes the rename itself durable; a folder that cannot be synced is no reason to fail.

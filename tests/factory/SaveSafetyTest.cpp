@@ -83,6 +83,13 @@ TEST_F(SaveSafetyTest, SavingOverAFileKeepsThePreviousOneAsBackup) {
     reader.Open(path_);
     EXPECT_EQ(reader.FindObject(3)->GetAttributeValue("DESCRIPTION"), "Changed");
     EXPECT_EQ(reader.FindObject(5)->GetAttributeValue("DESCRIPTION"), "Added");
+
+    // An older backup, read-only or not, gives way to the next one.
+    const std::string second = ReadFileBytes(path_);
+    fs::permissions(dir_ / "Year.~ods", fs::perms::owner_read);
+    added_->SetAttributeValue("DESCRIPTION", "Added again");
+    factory_.Save(path_);
+    EXPECT_EQ(ReadFileBytes(dir_ / "Year.~ods"), second);
 }
 
 // A failure at any step of a save leaves a whole, readable file at the path (the previous one),
