@@ -9,8 +9,7 @@
 namespace vantaro {
 
 // The packed form of a data store: an LHA archive (level 1 header) holding the one member
-// "Vantaro.xml", the store's text, followed by the end byte 0. Built and read in memory with the
-// archive component's header and codec routines.
+// "Vantaro.xml", the store's text. Built and read in memory by the archive component.
 
 inline constexpr const char* kStoreMemberName = "Vantaro.xml";
 
