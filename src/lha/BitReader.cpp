@@ -20,15 +20,9 @@ BitReader::BitReader(ByteSource& source, std::uint64_t packedSize)
 }
 
 bool BitReader::FillBuffer() {
-    const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(kBufferSize, unread_));
-    std::size_t got = 0;
-    while (got < wanted) {
-        const std::size_t count = source_.Read(buffer_.get() + got, wanted - got);
-        if (count == 0) break;
-        got += count;
-    }
-    if (got < wanted) unread_ = got;  // the source ended before the packed size
-    unread_ -= got;
+    const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(kBufferSize, unread_));
+    const std::size_t got = wanted == 0 ? 0 : source_.Read(buffer_.get(), wanted);
+    unread_ = got == 0 ? 0 : unread_ - got;  // a source that ends early ends the packed data
     read_ += got;
     next_ = buffer_.get();
     end_ = next_ + got;
@@ -36,7 +30,7 @@ bool BitReader::FillBuffer() {
 }
 
 void BitReader::RefillSlowly() {
-    while (count_ <= kMaxPeek) {
+    while (count_ < kMaxPeek) {
         if (next_ == end_ && !FillBuffer()) {
             if (++padding_ > kMaxPadding) throw ECompLHABadCRC();
             count_ += 8;

@@ -20,7 +20,7 @@ namespace vantaro::lha {
 // stopped with ECompLHABadCRC so that no input can make it loop for ever.
 class BitReader {
 public:
-    static constexpr int kMaxPeek = 56;  // bits guaranteed after Refill()
+    static constexpr int kMaxPeek = 56;  // bits guaranteed after Refill(); never more than 63
 
     BitReader(ByteSource& source, std::uint64_t packedSize);
 

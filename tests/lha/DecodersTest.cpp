@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "lha/BitReader.h"
 #include "lha/BitWriter.h"
 #include "lha/ByteStream.h"
 #include "lha/Lh1TestEncoder.h"
@@ -42,6 +43,32 @@ void OnlySymbol(lha::BitWriter& bits, int countBits, int symbol) {
     bits.Put(countBits, static_cast<std::uint32_t>(symbol));
 }
 constexpr int kPreTreeBits = 5, kLiteralBits = 9, kPositionBits = 4;
+
+TEST(BitReader, GivesTheBitsInOrderWhateverPiecesTheSourceDelivers) {
+    const std::string bytes = RandomBytes(300, 5);
+    const auto bitAt = [&](std::size_t i) { return (static_cast<unsigned char>(bytes[i / 8]) >> (7 - i % 8)) & 1u; };
+    const int widths[] = {0, 1, 13, 0, 32, 7, 0, 0, 16, 3, 25, 9};
+    for (const auto& pieces : {std::vector<std::size_t>{7, 64}, std::vector<std::size_t>{1}, std::vector<std::size_t>{8, 3, 100}}) {
+        SCOPED_TRACE(pieces.size());
+        TrickleSource source(bytes, pieces);
+        lha::BitReader reader(source, bytes.size());
+        std::size_t position = 0;
+        for (int step = 0; position + 32 <= bytes.size() * 8; ++step) {
+            const int width = widths[step % std::size(widths)];
+            reader.Refill();  // as the decoders do before each symbol, whatever it then uses
+            ASSERT_GE(reader.Count(), lha::BitReader::kMaxPeek);
+            ASSERT_LE(reader.Count(), 63);
+            std::uint32_t expected = 0;
+            for (int i = 0; i < width; ++i) expected = expected << 1 | bitAt(position + static_cast<std::size_t>(i));
+            if (width > 0) {
+                EXPECT_EQ(reader.Peek(width), expected) << "at bit " << position;
+            }
+            reader.Skip(width);
+            position += static_cast<std::size_t>(width);
+        }
+        EXPECT_FALSE(reader.Overrun());
+    }
+}
 
 struct BadStream {
     const char* name;

@@ -1,5 +1,6 @@
 #include "lha/LhaTestSupport.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "lha/ByteStream.h"
@@ -46,6 +47,14 @@ std::string ArchiveOf(const std::vector<HandMember>& members) {
     std::string archive;
     for (const HandMember& member : members) archive += lha::EncodeMemberHeader(member.header) + member.data;
     return archive + '\0';
+}
+
+std::size_t TrickleSource::Read(std::uint8_t* data, std::size_t size) {
+    const std::size_t piece = pieces_[next_++ % pieces_.size()];
+    const std::size_t count = std::min({size, piece, bytes_.size() - position_});
+    std::copy_n(bytes_.data() + position_, count, data);
+    position_ += count;
+    return count;
 }
 
 void FixChecksum(std::string& archive) {

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "lha/ByteStream.h"
 #include "lha/LhaHeader.h"
 
 namespace vantaro::test {
@@ -29,6 +31,20 @@ HandMember MemberOf(const std::string& name, const std::string& text, const std:
                     int level = 1);
 // The archive of the members and the end byte.
 std::string ArchiveOf(const std::vector<HandMember>& members);
+
+// Gives its bytes in pieces of the sizes listed, in turn, as a slow file or pipe would.
+class TrickleSource final : public lha::ByteSource {
+public:
+    TrickleSource(std::string_view bytes, std::vector<std::size_t> pieces)
+        : bytes_(bytes), pieces_(std::move(pieces)) {}
+    std::size_t Read(std::uint8_t* data, std::size_t size) override;
+
+private:
+    std::string_view bytes_;
+    std::vector<std::size_t> pieces_;
+    std::size_t next_ = 0;
+    std::size_t position_ = 0;
+};
 
 // Recomputes the level 0/1 header checksum of the first header after bytes were changed.
 void FixChecksum(std::string& archive);

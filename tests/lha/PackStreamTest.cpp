@@ -6,16 +6,13 @@
 #include "lha/LhaErrors.h"
 #include "lha/LhaMethods.h"
 #include "lha/LhaTestData.h"
+#include "lha/LhaTestSupport.h"
 
 namespace vantaro::test {
 namespace {
 
 using lha::MemorySource;
 using lha::StringSink;
-
-std::uint16_t CrcOf(const std::string& bytes) {
-    return lha::Crc16::Of(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-}
 
 std::string Pack(const std::string& input, TCompLHAMethod method, PackResult* result = nullptr) {
     MemorySource source(input);
@@ -91,6 +88,14 @@ TEST(Lh5Codec, RoundTripsAndReportsSizesAndCrc) {
         std::uint16_t crc = 0;
         EXPECT_EQ(Unpack(packed, test.input.size(), TCompLHAMethod::Lh5, &crc), test.input);
         EXPECT_EQ(crc, result.crc);
+        // The same data arriving in small pieces, so the decoder's buffer runs dry at every offset.
+        for (const auto& pieces : {std::vector<std::size_t>{1}, std::vector<std::size_t>{7, 8, 9, 3, 64, 5, 4096}}) {
+            TrickleSource trickle(packed, pieces);
+            std::string output;
+            StringSink sink(output);
+            EXPECT_EQ(UnpackStream(trickle, packed.size(), test.input.size(), sink, TCompLHAMethod::Lh5), result.crc);
+            EXPECT_EQ(output, test.input);
+        }
     }
 }
 
