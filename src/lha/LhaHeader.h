@@ -60,8 +60,9 @@ struct MemberHeader {
 // the end of the archive).
 std::optional<MemberHeader> ReadMemberHeader(ArchiveInput& input, std::uint64_t offset);
 
-// True when the archive starts with a complete level 0, 1 or 2 header whose checksum (or, at
-// level 2, header CRC) is right.
+// True when the archive starts with a member header: at level 0 or 1 a complete base header
+// with the right checksum, at level 2 a complete header whose CRC is right. What follows the base
+// header (extended headers, the data) is not examined: damage there is a damaged archive.
 bool StartsWithMemberHeader(ArchiveInput& input);
 
 // The level 0 or level 1 header for the member (header.packedSize is the data's size; the level-1

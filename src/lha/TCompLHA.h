@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <string_view>
 #include <vector>
 
@@ -28,12 +29,13 @@ enum TCompLHACompressionMethod { colh0, colh1, colh5, coTCR };
 // subclasses (LhaErrors.h) whose messages are the texts shown to the user; failures to open or
 // read a file are EInOutError.
 //
-// The data store uses it as:
+// A data store is packed and read with it as:
 //   TCompLHA archiver;                       // caLHA, colh5, StorePath false
 //   archiver.PackFile(tempDir + "Vantaro.xml", tempDir + "Vantaro.ods", "Vantaro.xml");
+//   if (!TCompLHA::IsArchive(storePath)) ...  // plain text: read it as such
 //   std::optional<std::string> text = archiver.ExtractText(storePath, "Vantaro.xml");
-// and tells "not an archive" (read the file as plain text) from "a damaged archive" (report the
-// error) with TCompLHA::IsArchive before extracting.
+// or in memory with PackTextToArchiveData, IsArchiveData and ExtractTextFromArchiveData. Once
+// IsArchive has said yes, any error of the extraction is damage to report.
 class TCompLHA {
 public:
     TCompLHAArchiveType ArchiveType() const { return archiveType_; }
@@ -89,11 +91,11 @@ public:
     std::string PackTextToArchiveData(std::string_view text, const std::string& memberName);
     std::optional<std::string> ExtractTextFromArchiveData(std::string_view archive, const std::string& memberName);
 
-    // A cheap test of the file's first header: true when it is a complete level 0, 1 or 2 header
-    // with the right checksum (level 2: header CRC) and level. False means "not an LHA archive"
-    // (an empty file, plain text, ...), so the caller reads the file as text; true means an
-    // archive, whose later errors are real damage to report. Raises EInOutError when the file
-    // cannot be opened.
+    // A cheap test of the file's first header: true when its base header is complete and has the
+    // right checksum and a level of 0 or 1 (or is a whole level-2 header with the right CRC).
+    // False means "not an LHA archive" (an empty file, plain text, ...), so the caller reads the
+    // file as text; true means an archive, whose later errors (extended headers, data, CRC) are
+    // damage to report. Raises EInOutError when the file cannot be opened.
     static bool IsArchive(const std::string& path);
     static bool IsArchiveData(std::string_view bytes);
 

@@ -235,6 +235,9 @@ TEST_F(ExpandFilesTest, IsArchiveTellsPlainTextFromArchives) {
         {LhaFixture("jlha-level2.lzh"), true},
         {ArchiveOf({MemberOf("Vantaro.xml", sample_, "-lh5-")}), true},
         {LhaFixture("jlha-level1.lzh").substr(0, 20), false},
+        {LhaFixture("jlha-level1.lzh").substr(0, 30), false},  // cut inside the base header
+        {LhaFixture("jlha-level1.lzh").substr(0, 200), true},  // damaged after it: report, not text
+        {LhaFixture("jlha-level2.lzh").substr(0, 200), true},
     };
     int index = 0;
     for (const auto& [bytes, isArchive] : cases) {
