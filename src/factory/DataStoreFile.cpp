@@ -64,7 +64,7 @@ void CheckWrittenFile(const std::string& written, std::string_view text, bool pa
     if (!same) throw EInOutError("the saved file does not read back as the text that was written");
 }
 
-// The message box of a failed step, and whether there is one.
+// Shows the message box of a failed step.
 void ShowSaveFailure(SaveStep step) {
     switch (step) {
         case SaveStep::CreateTemporary:
