@@ -170,10 +170,6 @@ void Lh5BlockWriter::WriteSymbols() {
     }
 }
 
-}  // namespace vantaro::lha
-
-namespace vantaro::lha {
-
 void Lh5BlockWriter::UpdateCosts() {
     std::uint64_t literals = 0, literalBits = 0;
     for (int symbol = 0; symbol < kLiterals; ++symbol) {
