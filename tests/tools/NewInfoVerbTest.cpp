@@ -29,6 +29,11 @@ TEST_F(NewInfoVerbTest, ASeededStoreIsWrittenPackedAndDescribed) {
                              "  CYear 1\n", "  CSubject 11\n", "  CSet 55\n", "  CCapability 67\n",
                              "  CCurriculumLevel 198\n", "  CTeachingDay 7\n"})
         EXPECT_NE(info.out.find(line), std::string::npos) << line << info.out;
+
+    // The seeded contents hang together: the integrity check finds nothing to repair.
+    const CommandResult check = RunTool("check " + Path("year.ods"));
+    EXPECT_EQ(check.exitCode, 0) << check.err;
+    EXPECT_EQ(check.out, "ADOPTION 0\nSURROGATE 0\nORPHAN 0\nDUPLICATE 0\n");
 }
 
 TEST_F(NewInfoVerbTest, AnUnseededStoreHoldsItsYearAlone) {
