@@ -13,13 +13,13 @@ inline std::string DataStoreMessage(const std::string& fileName, int line, const
     return message + ": " + reason;
 }
 
-// A data store file that cannot be read: not a data store, a damaged archive, a line too long,
-// an unknown class, a duplicate ID. Line 0 when no single line is to blame.
-class EDataStoreError : public EInOutError {
+// A failure to read a data store file, raised as the given kind of error: the file, the line
+// (0 when no single line is to blame) and the reason.
+template <class Base>
+class DataStoreFailure : public Base {
 public:
-    EDataStoreError(const std::string& fileName, int line, const std::string& reason)
-        : EInOutError(DataStoreMessage(fileName, line, reason)), fileName_(fileName), line_(line),
-          reason_(reason) {}
+    DataStoreFailure(const std::string& fileName, int line, const std::string& reason)
+        : Base(DataStoreMessage(fileName, line, reason)), fileName_(fileName), line_(line), reason_(reason) {}
     const std::string& FileName() const { return fileName_; }
     int Line() const { return line_; }
     const std::string& Reason() const { return reason_; }
@@ -30,20 +30,17 @@ private:
     std::string reason_;
 };
 
-// A data store file holding a value that should be a number or an ID and is not.
-class EDataStoreConvertError : public EConvertError {
+// A data store file that cannot be read: not a data store, a damaged archive, a line too long,
+// an unknown class, a duplicate ID.
+class EDataStoreError : public DataStoreFailure<EInOutError> {
 public:
-    EDataStoreConvertError(const std::string& fileName, int line, const std::string& reason)
-        : EConvertError(DataStoreMessage(fileName, line, reason)), fileName_(fileName), line_(line),
-          reason_(reason) {}
-    const std::string& FileName() const { return fileName_; }
-    int Line() const { return line_; }
-    const std::string& Reason() const { return reason_; }
+    using DataStoreFailure::DataStoreFailure;
+};
 
-private:
-    std::string fileName_;
-    int line_;
-    std::string reason_;
+// A data store file holding a value that should be a number or an ID and is not.
+class EDataStoreConvertError : public DataStoreFailure<EConvertError> {
+public:
+    using DataStoreFailure::DataStoreFailure;
 };
 
 // A save that did not complete. The file at the path is the previous one (or, when the failure
