@@ -98,7 +98,7 @@ bool CObjectStore::Remove(const CStored* object) {
 void CObjectStore::Clear() {
     root_ = StoredRef();
     // Taken out first, so the objects' destruction never meets a half-emptied store.
-    std::vector<Slot> items = std::move(items_);
+    std::deque<Slot> items = std::move(items_);
     items_.clear();
 }
 

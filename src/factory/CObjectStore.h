@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <memory>
-#include <vector>
 
 #include "factory/StoredRef.h"
 
@@ -70,7 +70,9 @@ private:
     bool Insert(Slot& slot);
 
     Ownership ownership_;
-    mutable std::vector<Slot> items_;
+    // A deque, because a new object's temporary ID is lower than every other, so it goes in
+    // at the front: in a vector each creation would move the whole store.
+    mutable std::deque<Slot> items_;
     mutable std::uint64_t checkedAt_ = 0;
     StoredRef root_;
 };
