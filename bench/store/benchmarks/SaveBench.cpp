@@ -1,0 +1,71 @@
+// bench_store_save: saving a generated data store packed (writing the text, packing it, proving
+// the file by reading it back) against gzip -6 of the same plain text, for each size; then how
+// the time grows from the school size to the stress size.
+//
+// Usage: bench_store_save [class|school|stress ...]   (default: all three)
+
+#include <cstdio>
+#include <exception>
+#include <map>
+
+#include "domain/CRovanFactory.h"
+#include "store/BenchSupport.h"
+#include "store/StoreFiles.h"
+
+namespace vantaro::bench {
+namespace {
+
+constexpr double kSaveGoal = 3.0;  // times gzip -6 of the text, on the school size
+
+struct Measured {
+    double seconds = 0;
+    int objects = 0;
+};
+
+Measured MeasureSave(const StoreShape& shape, const ScratchFolder& scratch) {
+    const StoreFiles files = GeneratedStoreFiles(shape);
+    CRovanFactory factory;
+    factory.Open(files.packed.string());
+    factory.Settings().CompressDatastore = true;
+    const std::string target = (scratch / "saved.ods").string();
+    Measured measured;
+    measured.objects = factory.Objects().Count();
+    measured.seconds = BestTime(RunsFor(shape), [&] { factory.Save(target); });
+    const std::string what = "save " + shape.name + " (" + std::to_string(measured.objects) + " objects)";
+    if (!HasTool("gzip")) {
+        PrintMissing(what, measured.seconds, "s", "gzip -6");
+        return measured;
+    }
+    const double gzip = BestShellTime(RunsFor(shape), "gzip -6 -c " + Quote(files.plain.string()) + " >/dev/null");
+    Goal goal;
+    if (shape.name == "school") goal = {"<= 3x gzip", measured.seconds <= kSaveGoal * gzip};
+    PrintRow(what, measured.seconds, "s", "gzip -6 text", gzip, goal);
+    return measured;
+}
+
+int Run(int argc, char** argv) {
+    const auto shapes = ShapesFromArguments(argc, argv);
+    if (!shapes) return 2;
+    const ScratchFolder scratch;
+    std::map<std::string, Measured> measured;
+    for (const StoreShape& shape : *shapes) measured[shape.name] = MeasureSave(shape, scratch);
+    if (measured.count("school") && measured.count("stress")) {
+        const Measured& school = measured["school"];
+        const Measured& stress = measured["stress"];
+        PrintGrowth("save growth stress/school", school.seconds, stress.seconds,
+                    static_cast<double>(stress.objects) / school.objects);
+    }
+    return 0;
+}
+
+}  // namespace
+}  // namespace vantaro::bench
+
+int main(int argc, char** argv) {
+    try {
+        return vantaro::bench::Run(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "bench_store_save: %s\n", error.what());
+        return 1;
+    }
+}
