@@ -18,19 +18,33 @@ CObjectStore& CObjectStore::operator=(CObjectStore&&) noexcept = default;
 void CObjectStore::Prune() const {
     const std::uint64_t destroyed = DestroyedObjectCount();
     if (IsOwning() || checkedAt_ == destroyed) return;
-    std::erase_if(items_, [](const Slot& slot) { return slot.Get() == nullptr; });
+    std::erase_if(items_, [this](const Slot& slot) {
+        if (slot.Get()) return false;
+        byID_.erase(slot.id);
+        return true;
+    });
     checkedAt_ = destroyed;
+}
+
+// Forgets the slot's object under the ID it was placed with.
+void CObjectStore::Unindex(const Slot& slot) const {
+    const auto found = byID_.find(slot.id);
+    if (found != byID_.end() && found->second == slot.Get()) byID_.erase(found);
+}
+
+void CObjectStore::Reindex() {
+    byID_.clear();
+    byID_.reserve(items_.size());
+    for (const Slot& slot : items_) byID_.emplace(slot.id, slot.Get());
 }
 
 // The position of an object with that ID, or of the first with a greater ID; the last position
 // when the ID is greater than every ID, and 0 for a store of fewer than two objects.
 int CObjectStore::SearchPosition(std::int32_t id) const {
     if (items_.size() < 2) return 0;
-    if (id > items_.back().Get()->ID()) return static_cast<int>(items_.size()) - 1;
+    if (id > items_.back().id) return static_cast<int>(items_.size()) - 1;
     const auto at = std::lower_bound(items_.begin(), items_.end(), id,
-                                     [](const Slot& slot, std::int32_t wanted) {
-                                         return slot.Get()->ID() < wanted;
-                                     });
+                                     [](const Slot& slot, std::int32_t wanted) { return slot.id < wanted; });
     return static_cast<int>(at - items_.begin());
 }
 
@@ -38,13 +52,15 @@ int CObjectStore::SearchPosition(std::int32_t id) const {
 bool CObjectStore::Insert(Slot& slot) {
     Prune();
     const std::int32_t id = slot.Get()->ID();
+    slot.id = id;
     auto at = items_.end();
     if (!items_.empty()) {
         const int position = SearchPosition(id);
-        const std::int32_t there = items_[position].Get()->ID();
+        const std::int32_t there = items_[position].id;
         if (there == id) return false;
         if (there > id) at = items_.begin() + position;
     }
+    byID_[id] = slot.Get();
     items_.insert(at, std::move(slot));
     return true;
 }
@@ -69,9 +85,8 @@ bool CObjectStore::Add(CStored* object) {
 
 CStored* CObjectStore::Find(std::int32_t id) const {
     Prune();
-    if (items_.empty()) return nullptr;
-    CStored* object = items_[SearchPosition(id)].Get();
-    return object->ID() == id ? object : nullptr;
+    const auto found = byID_.find(id);
+    return found != byID_.end() && found->second->ID() == id ? found->second : nullptr;
 }
 
 std::unique_ptr<CStored> CObjectStore::Release(const CStored* object) {
@@ -79,9 +94,22 @@ std::unique_ptr<CStored> CObjectStore::Release(const CStored* object) {
     if (!object || items_.empty()) return nullptr;
     const int position = SearchPosition(object->ID());
     if (items_[position].Get() != object) return nullptr;
+    Unindex(items_[position]);
     std::unique_ptr<CStored> owned = std::move(items_[position].owned);
     items_.erase(items_.begin() + position);
     return owned;
+}
+
+std::vector<std::unique_ptr<CStored>> CObjectStore::ReleaseIf(const std::function<bool(const CStored&)>& test) {
+    if (!IsOwning()) throw std::logic_error("a referring store owns nothing to hand over");
+    std::vector<std::unique_ptr<CStored>> released;
+    std::erase_if(items_, [&](Slot& slot) {
+        if (!test(*slot.owned)) return false;
+        Unindex(slot);
+        released.push_back(std::move(slot.owned));
+        return true;
+    });
+    return released;
 }
 
 bool CObjectStore::Remove(const CStored* object) {
@@ -90,6 +118,7 @@ bool CObjectStore::Remove(const CStored* object) {
     const int position = SearchPosition(object->ID());
     if (items_[position].Get() != object) return false;
     // An owned object is destroyed only after it has left the list.
+    Unindex(items_[position]);
     Slot removed = std::move(items_[position]);
     items_.erase(items_.begin() + position);
     return true;
@@ -100,6 +129,7 @@ void CObjectStore::Clear() {
     // Taken out first, so the objects' destruction never meets a half-emptied store.
     std::deque<Slot> items = std::move(items_);
     items_.clear();
+    byID_.clear();
 }
 
 void CObjectStore::Forget() {
@@ -120,9 +150,9 @@ void CObjectStore::SetRoot(CStored* object) {
 
 void CObjectStore::SortByID() {
     Prune();
-    std::stable_sort(items_.begin(), items_.end(), [](const Slot& a, const Slot& b) {
-        return a.Get()->ID() < b.Get()->ID();
-    });
+    for (Slot& slot : items_) slot.id = slot.Get()->ID();
+    std::stable_sort(items_.begin(), items_.end(), [](const Slot& a, const Slot& b) { return a.id < b.id; });
+    Reindex();
 }
 
 int CObjectStore::Count() const {

@@ -78,7 +78,13 @@ TEST(ObjectStore, AReferringStoreForgetsObjectsDestroyedElsewhere) {
     trash.SetRoot(owner.Find(2));
     EXPECT_TRUE(owner.Remove(owner.Find(2)));
     EXPECT_EQ(IDs(trash), (std::vector<std::int32_t>{1, 3}));
+    EXPECT_EQ(trash.Find(2), nullptr);
     EXPECT_EQ(trash.Root(), nullptr);
+    // A new object may take the ID of the destroyed one.
+    AddNew(owner, 2);
+    EXPECT_TRUE(trash.Add(owner.Find(2)));
+    EXPECT_EQ(trash.Find(2), owner.Find(2));
+    EXPECT_TRUE(owner.Remove(owner.Find(2)));
     trash.Forget();
     EXPECT_EQ(owner.Count(), 2);
     EXPECT_THROW(owner.Forget(), std::logic_error);
@@ -90,7 +96,23 @@ TEST(ObjectStore, SortByIDAfterIDsChange) {
     store.Item(0)->MarkSaved(9);
     store.SortByID();
     EXPECT_EQ(IDs(store), (std::vector<std::int32_t>{-3, -2, 9}));
-    EXPECT_NE(store.Find(9), nullptr);
+    EXPECT_EQ(store.Find(9), store.Item(2));
+    EXPECT_EQ(store.Find(-4), nullptr);
+}
+
+TEST(ObjectStore, ReleaseIfHandsOverTheObjectsItPicksAndKeepsTheRestInOrder) {
+    CObjectStore store;
+    for (std::int32_t id : {1, 2, 3, 4, 5}) AddNew(store, id);
+    const std::vector<std::unique_ptr<CStored>> released =
+        store.ReleaseIf([](const CStored& object) { return object.ID() % 2 == 0; });
+    ASSERT_EQ(released.size(), 2u);
+    EXPECT_EQ(released[0]->ID(), 2);
+    EXPECT_EQ(released[1]->ID(), 4);
+    EXPECT_EQ(IDs(store), (std::vector<std::int32_t>{1, 3, 5}));
+    for (std::int32_t id : {2, 4}) EXPECT_EQ(store.Find(id), nullptr) << id;
+    for (std::int32_t id : {1, 3, 5}) EXPECT_EQ(store.Find(id)->ID(), id) << id;
+    EXPECT_TRUE(AddNew(store, 2));
+    EXPECT_EQ(IDs(store), (std::vector<std::int32_t>{1, 2, 3, 5}));
 }
 
 }  // namespace
