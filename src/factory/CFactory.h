@@ -161,7 +161,11 @@ private:
     // Steps of Open and Save.
     void TakeOverStore(const std::string& path, CObjectStore& fresh, const CStoreReadResult& read);
     void TranslateHiddenIDs(const std::vector<std::pair<std::int32_t, std::int32_t>>& renumbered);
+    // EmptyTrash, telling whether it changed anything: an object destroyed, or a reference list
+    // or a status changed by resolving. When it did not, emptying again at once changes nothing.
+    bool EmptyTrashChanges();
     // Steps of FindIntegrityErrors and the repairs.
+    IntegrityCounts FindErrorsInEmptiedStore();
     std::string LogIntegrityErrors();
     CStored* RecordObject(const std::string& record, const char* attribute) const;
 

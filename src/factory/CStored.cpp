@@ -1,5 +1,7 @@
 #include "factory/CStored.h"
 
+#include <stdexcept>
+
 #include "factory/CFactory.h"
 #include "routines/TextBasics.h"
 #include "routines/XMLRoutines.h"
@@ -30,7 +32,29 @@ private:
     bool entered_;
 };
 
+// The path texts of a living PathTextMemo, by object.
+std::unordered_map<const CStored*, std::string>* pathMemo = nullptr;
+// Path walks cut short at an object already on the walk (a cycle in a damaged store). A path
+// worked out with a cut depends on where the walk began, so it is not kept.
+std::uint64_t cutPathWalks = 0;
+
+std::string OwnerPathText(const CStored& owner) {
+    if (!pathMemo) return owner.PathText();
+    if (const auto known = pathMemo->find(&owner); known != pathMemo->end()) return known->second;
+    const std::uint64_t cutsBefore = cutPathWalks;
+    std::string path = owner.PathText();
+    if (cutPathWalks == cutsBefore) pathMemo->emplace(&owner, path);
+    return path;
+}
+
 }  // namespace
+
+PathTextMemo::PathTextMemo() {
+    if (pathMemo) throw std::logic_error("one path text memo at a time");
+    pathMemo = &paths_;
+}
+
+PathTextMemo::~PathTextMemo() { pathMemo = nullptr; }
 
 CStored::CStored(CStored* parent, std::int32_t id) : anchor_(std::make_shared<CStored*>(this)) {
     if (id != -1) SetID(id);
@@ -47,9 +71,10 @@ std::string CStored::SortKey() const { return DisplayText(); }
 
 std::string CStored::PathText() const {
     WalkScope walk(walks_, kPathWalk);
+    if (!walk) ++cutPathWalks;
     const CStored* parent = walk ? GetParent() : nullptr;
     if (!parent) return DisplayText();
-    return Trim(DisplayText() + " " + parent->PathText());
+    return Trim(DisplayText() + " " + OwnerPathText(*parent));
 }
 
 void CStored::Delete() {

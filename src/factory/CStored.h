@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "factory/CBase.h"
@@ -150,6 +151,24 @@ private:
     // a damaged store ends instead of recursing without end.
     mutable std::uint8_t walks_ = 0;
     std::shared_ptr<CStored*> anchor_;
+};
+
+// Counts the reference lists that resolving has changed in this process, so a caller that
+// resolves a whole store can tell whether that changed anything.
+std::uint64_t ResolvedListChangeCount();
+
+// While one lives, PathText works out the path text of each owner once and reuses it for every
+// object below that owner: the integrity check asks for the path of every aggregated object, and
+// they share their owners' paths. Nothing may change the store while one lives; one at a time.
+class PathTextMemo {
+public:
+    PathTextMemo();
+    ~PathTextMemo();
+    PathTextMemo(const PathTextMemo&) = delete;
+    PathTextMemo& operator=(const PathTextMemo&) = delete;
+
+private:
+    std::unordered_map<const CStored*, std::string> paths_;
 };
 
 }  // namespace vantaro

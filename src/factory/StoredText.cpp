@@ -9,6 +9,10 @@
 // holds source.target pairs separated by commas, where an item without a full stop is an empty
 // slot.
 
+#include <charconv>
+#include <iterator>
+#include <limits>
+
 #include "factory/CStored.h"
 #include "factory/IDText.h"
 #include "factory/StoredLines.h"
@@ -25,39 +29,98 @@ constexpr std::string_view kWrittenTags = "ATTRIBUTEASSOCATIONRELATIONLINK";
 // The longest text read after the full stop of a link item.
 constexpr std::size_t kLinkTargetChars = 255;
 
+std::uint64_t resolvedListChanges = 0;
+
+// Appends the ID in decimal, without the temporary strings of std::to_string.
+void AppendID(std::string& text, std::int32_t id) {
+    char digits[std::numeric_limits<std::int32_t>::digits10 + 2];
+    const char* end = std::to_chars(std::begin(digits), std::end(digits), id).ptr;
+    text.append(digits, static_cast<std::size_t>(end - digits));
+}
+
+// Calls visit with each item of a comma list in order, as ListItem gives them: in one pass, where
+// asking ListItem for each would scan the list from its start every time.
+template <class Visit>
+void ForEachListItem(std::string_view list, Visit visit) {
+    if (list.empty()) return;
+    for (std::size_t begin = 0;;) {
+        const std::size_t comma = list.find(',', begin);
+        visit(list.substr(begin, (comma == std::string_view::npos ? list.size() : comma) - begin));
+        if (comma == std::string_view::npos) return;
+        begin = comma + 1;
+    }
+}
+
 }  // namespace
+
+std::uint64_t ResolvedListChangeCount() { return resolvedListChanges; }
 
 void CStored::ResolveReferences() {
     for (int i = 0; i < properties_.Count(); ++i) ResolveLine(i);
 }
 
+// The list is rebuilt in place: an entry that already refers to the object read keeps its
+// reference (and a link its record), so resolving an unchanged line allocates nothing. A text
+// that is not a number leaves the list holding what was read before it.
 void CStored::ResolveLine(int index) {
     CAttachedList* list = properties_.List(index);
     const std::string_view tag = properties_.Tag(index);
     if (!list || !IsReferenceTag(tag)) return;
     const std::string content = properties_.Content(index);
-    const int count = ListCount(content);
+    std::size_t read = 0;
+    bool changed = false;
     if (tag == kLink) {
         auto& slots = list->Links();
-        slots.clear();
-        for (int k = 0; k < count; ++k) {
-            const std::string item = ListItem(content, k);
-            const std::size_t stop = item.find('.');
-            CStored* source = nullptr;
-            CStored* target = nullptr;
-            if (stop != std::string::npos) {
-                source = FindByID(IDFromText(NumericChars(item.substr(0, stop))));
-                target = FindByID(IDFromText(NumericChars(item.substr(stop + 1, kLinkTargetChars))));
-            }
-            slots.push_back(source && target ? std::make_unique<CLink>(source, target) : nullptr);
+        const std::size_t before = slots.size();
+        try {
+            ForEachListItem(content, [&](std::string_view item) {
+                const std::size_t stop = item.find('.');
+                CStored* source = nullptr;
+                CStored* target = nullptr;
+                if (stop != std::string_view::npos) {
+                    source = FindByID(IDFromText(NumericChars(item.substr(0, stop))));
+                    target = FindByID(IDFromText(NumericChars(item.substr(stop + 1, kLinkTargetChars))));
+                }
+                if (read == slots.size()) slots.emplace_back();
+                std::unique_ptr<CLink>& slot = slots[read++];
+                if (!source || !target) {
+                    changed = changed || slot;
+                    slot.reset();
+                } else if (!slot || slot->Source() != source || slot->Target() != target) {
+                    slot = std::make_unique<CLink>(source, target);
+                    changed = true;
+                }
+            });
+        } catch (...) {
+            slots.resize(read);
+            ++resolvedListChanges;
+            throw;
         }
+        slots.resize(read);
+        if (changed || read != before) ++resolvedListChanges;
         return;
     }
     auto& members = list->Members();
-    members.clear();
-    for (int k = 0; k < count; ++k) {
-        if (CStored* object = FindByID(IDFromText(ListItem(content, k)))) members.emplace_back(object);
+    const std::size_t before = members.size();
+    try {
+        ForEachListItem(content, [&](std::string_view item) {
+            CStored* object = FindByID(IDFromText(item));
+            if (!object) return;
+            if (read == members.size()) {
+                members.emplace_back(object);
+            } else if (members[read].Get() != object) {
+                members[read] = StoredRef(object);
+                changed = true;
+            }
+            ++read;
+        });
+    } catch (...) {
+        members.resize(read);
+        ++resolvedListChanges;
+        throw;
     }
+    members.resize(read);
+    if (changed || read != before) ++resolvedListChanges;
     // An object whose aggregate relation no longer resolves cannot exist without it.
     if (tag == kRelation && members.empty() && IsAggregate(index)) status_ = StoredStatus::Deleted;
 }
@@ -76,13 +139,15 @@ void CStored::WriteLine(int index) {
         for (std::size_t k = 0; k < slots.size(); ++k) {
             const CLink* link = slots[k].get();
             if (!link || !link->Source() || !link->Target()) continue;
-            content += std::to_string(link->Source()->ID()) + "." + std::to_string(link->Target()->ID());
+            AppendID(content, link->Source()->ID());
+            content += '.';
+            AppendID(content, link->Target()->ID());
             if (k + 1 < slots.size()) content += ',';
         }
     } else {
         for (const StoredRef& member : list->Members()) {
             if (!content.empty()) content += ',';
-            content += std::to_string(member.Get()->ID());
+            AppendID(content, member.Get()->ID());
         }
     }
     properties_.SetContent(index, content);

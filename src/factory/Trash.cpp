@@ -16,21 +16,26 @@ void CFactory::RestoreFromTrash(CStored* object) {
     object->Restore();
 }
 
-void CFactory::EmptyTrash() {
-    // The store is rebuilt from its survivors in one pass: taking deleted objects out one by one
-    // would move the rest of the store each time.
-    std::vector<std::unique_ptr<CStored>> kept;
-    std::vector<std::unique_ptr<CStored>> deleted;
-    for (int i = objects_.Count() - 1; i >= 0; --i) {
-        std::unique_ptr<CStored> object = objects_.Release(objects_.Item(i));
-        (object->Status() == StoredStatus::Deleted ? deleted : kept).push_back(std::move(object));
-    }
-    // The store's root reference stays; it reads as none when the root itself was destroyed.
-    for (auto object = kept.rbegin(); object != kept.rend(); ++object) objects_.Add(*object);
+void CFactory::EmptyTrash() { EmptyTrashChanges(); }
+
+bool CFactory::EmptyTrashChanges() {
+    // Deleted objects are taken out in one pass, the others keeping their places; they are
+    // destroyed once out of the store. The store's root reference stays; it reads as none when
+    // the root itself was destroyed.
+    std::vector<std::unique_ptr<CStored>> deleted =
+        objects_.ReleaseIf([](const CStored& object) { return object.Status() == StoredStatus::Deleted; });
+    bool changed = !deleted.empty();
     deleted.clear();
 
-    for (int i = objects_.Count() - 1; i >= 0; --i) objects_.Item(i)->ResolveReferences();
+    const std::uint64_t listChanges = ResolvedListChangeCount();
+    for (int i = objects_.Count() - 1; i >= 0; --i) {
+        CStored& object = *objects_.Item(i);
+        const StoredStatus status = object.Status();
+        object.ResolveReferences();
+        changed = changed || object.Status() != status;
+    }
     trash_.Forget();
+    return changed || ResolvedListChangeCount() != listChanges;
 }
 
 }  // namespace vantaro
