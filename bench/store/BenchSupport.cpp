@@ -109,14 +109,14 @@ std::string GoalText(const Goal& goal) {
 
 void PrintRow(const std::string& what, double ours, const std::string& unit, const std::string& peer,
               double theirs, const Goal& goal) {
-    std::printf("  %-34s ours %9.3f %-5s %-14s %9.3f %-5s ratio %6.2f%s\n", what.c_str(), ours, unit.c_str(),
+    std::printf("  %-38s ours %9.3f %-5s %-14s %9.3f %-5s ratio %6.2f%s\n", what.c_str(), ours, unit.c_str(),
                 peer.c_str(), theirs, unit.c_str(), ours / theirs, GoalText(goal).c_str());
     std::fflush(stdout);
 }
 
 void PrintFigure(const std::string& what, double ours, const std::string& unit, const std::string& second,
                  double secondValue, const std::string& secondUnit, const Goal& goal) {
-    std::printf("  %-34s ours %9.3f %-5s %-14s %9.3f %-5s%s\n", what.c_str(), ours, unit.c_str(), second.c_str(),
+    std::printf("  %-38s ours %9.3f %-5s %-14s %9.3f %-5s%s\n", what.c_str(), ours, unit.c_str(), second.c_str(),
                 secondValue, secondUnit.c_str(), GoalText(goal).c_str());
     std::fflush(stdout);
 }
@@ -125,13 +125,13 @@ void PrintGrowth(const std::string& what, double school, double stress, double o
     const double growth = stress / school;
     char goal[64];
     std::snprintf(goal, sizeof goal, "<= %.2fx", objectGrowth * kGrowthAllowance);
-    std::printf("  %-34s ours %9.2f x     %-14s %9.2f x     %s\n", what.c_str(), growth, "objects", objectGrowth,
+    std::printf("  %-38s ours %9.2f x     %-14s %9.2f x     %s\n", what.c_str(), growth, "objects", objectGrowth,
                 GoalText({goal, growth <= objectGrowth * kGrowthAllowance}).c_str());
     std::fflush(stdout);
 }
 
 void PrintMissing(const std::string& what, double ours, const std::string& unit, const std::string& peer) {
-    std::printf("  %-34s ours %9.3f %-5s %-14s (not installed)\n", what.c_str(), ours, unit.c_str(), peer.c_str());
+    std::printf("  %-38s ours %9.3f %-5s %-14s (not installed)\n", what.c_str(), ours, unit.c_str(), peer.c_str());
     std::fflush(stdout);
 }
 

@@ -427,14 +427,25 @@ void SchoolYearGenerator::FillLesson(const SubjectInfo& subject, int subjectInde
 
 // Every pupil of the form reached the capability nearest to how well they did.
 void SchoolYearGenerator::AddAchievements(CStored& outcome, int subjectIndex, int form) {
-    const auto& typed = dynamic_cast<const COutcome&>(outcome);
     for (int p : pupilsOfForm_[static_cast<std::size_t>(form)]) {
         const PupilInfo& pupil = pupils_[static_cast<std::size_t>(p)];
         CAssessment* assessment = pupil.assessments[static_cast<std::size_t>(subjectIndex)];
         if (!assessment) continue;
-        const double score = std::clamp(pupil.ability + random_.Between(-25, 25), 0, 100) / 100.0;
-        outcome.SetLink("ACHIEVEMENTS", assessment, NearestCapability(typed, score));
+        const int percent = std::clamp(pupil.ability + random_.Between(-25, 25), 0, 100);
+        outcome.SetLink("ACHIEVEMENTS", assessment, NearestCapabilityOf(outcome, percent));
     }
+}
+
+CCapability* SchoolYearGenerator::NearestCapabilityOf(const CStored& outcome, int percent) {
+    const CStored* aptitude = outcome.GetRelation("APTITUDE");
+    auto known = nearestCapabilities_.find(aptitude);
+    if (known == nearestCapabilities_.end()) {
+        known = nearestCapabilities_.emplace(aptitude, std::array<CCapability*, kPercents>{}).first;
+        const auto& typed = dynamic_cast<const COutcome&>(outcome);
+        for (int score = 0; score < kPercents; ++score)
+            known->second[static_cast<std::size_t>(score)] = NearestCapability(typed, score / 100.0);
+    }
+    return known->second[static_cast<std::size_t>(percent)];
 }
 
 // Up to two pupils of the lesson get a note in their assessment, dated at the lesson.

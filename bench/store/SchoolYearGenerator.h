@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 
 namespace vantaro {
 class CAssessment;
+class CCapability;
 class CCurriculum;
 class CDay;
 class CLessonPlan;
@@ -77,6 +80,7 @@ private:
     void AddLessonNotes(CLessonPlan& plan, int subjectIndex, int form);
 
     std::string UniquePupilName(bool girl, std::string& firstName, std::string& middle);
+    CCapability* NearestCapabilityOf(const CStored& outcome, int percent);
 
     CRovanFactory& factory_;
     StoreShape shape_;
@@ -89,6 +93,10 @@ private:
     std::vector<std::vector<int>> pupilsOfForm_;
     std::vector<CDay*> days_;  // every school day, in date order
     std::set<std::string> pupilNames_;
+    // The capability nearest to each score in percent, by aptitude: what NearestCapability gives
+    // for any outcome of that aptitude, worked out once rather than for every achievement.
+    static constexpr int kPercents = 101;  // whole scores from 0 to 100 per cent
+    std::map<const CStored*, std::array<CCapability*, kPercents>> nearestCapabilities_;
 };
 
 }  // namespace vantaro::bench
