@@ -35,12 +35,14 @@ std::string CSubject::TutorInitialsText() const {
     if (!staff) return {};
     auto* application = dynamic_cast<CRovanFactory*>(GetFactory());
     const CStaff* yearTutor = application ? application->Tutor() : nullptr;
-    return staff == yearTutor ? std::string() : " " + StaffInitials(*staff);
+    if (staff == yearTutor) return {};
+    std::string text = " ";
+    return text.append(StaffInitials(*staff));
 }
 
 std::string CSubject::DisplayText() const {
     std::string text = Shown(*this, "DESCRIPTION") + StreamText();
-    if (const CForm* form = RelationAs<CForm>(*this, "FORM")) text += " " + form->DisplayText();
+    if (const CForm* form = RelationAs<CForm>(*this, "FORM")) text.append(" ").append(form->DisplayText());
     return text + TutorInitialsText();
 }
 
@@ -49,12 +51,13 @@ std::string CSubject::ShortDisplayText() const {
 }
 
 std::string CSubject::SortKey() const {
-    return (GetAttributeValue("CORE_SUBJECT") == "TRUE" ? " " : "-") + DisplayText();
+    std::string key = GetAttributeValue("CORE_SUBJECT") == "TRUE" ? " " : "-";
+    return key.append(DisplayText());
 }
 
 std::string CSubject::PathText() const {
     std::string path = DisplayText();
-    if (const CStaff* staff = RelationAs<CStaff>(*this, "TUTOR")) path += " " + staff->DisplayText();
+    if (const CStaff* staff = RelationAs<CStaff>(*this, "TUTOR")) path.append(" ").append(staff->DisplayText());
     return path;
 }
 

@@ -75,7 +75,7 @@ mode_t ModeFor(const std::string& path) {
 // its descriptor; name receives the name.
 int CreateUniqueBeside(const fs::path& path, std::string& name) {
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    name = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    name = (folder / std::string(".").append(path.filename().string()).append(".XXXXXX")).string();
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) throw EInOutError(ErrnoText("cannot create a file in " + folder.string()));
     return fd;
