@@ -8,11 +8,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVANTARO_BUILD_TESTS=OFF >/dev/null
-cmake --build build/release --target benchmarks -j "$(nproc)"
-
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
+
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVANTARO_BUILD_TESTS=OFF >/dev/null
+cmake --build build/release --target benchmarks -j "$(nproc)" >"$log" || { cat "$log"; exit 1; }
+: >"$log"
 
 shopt -s nullglob
 ran=0
