@@ -15,6 +15,8 @@
 
 namespace vantaro {
 
+class PathTextMemo;
+
 // Holds one data store in memory: every stored object of it in an owning store sorted by ID,
 // with one root object; the trash; the hidden-ID list of the filter; the file name; the
 // settings; and the work lists of the integrity check. It creates objects by class name when a
@@ -156,7 +158,16 @@ public:
     // The program's folder + "Default.ods".
     static std::string DefaultDataStorePath();
 
+    // Bookkeeping of whole-store passes, kept by the factory's objects.
+    // Reference lists that resolving has changed; the trash emptying tells by it whether it
+    // changed anything.
+    void CountResolvedListChange() { ++resolvedListChanges_; }
+    // The path text memo in use (during an integrity check), or none.
+    PathTextMemo* ActivePathMemo() const { return pathMemo_; }
+
 private:
+    friend class PathTextMemo;
+
     CStored* AddStored(std::unique_ptr<CStored> object);
     // Steps of Open and Save.
     void TakeOverStore(const std::string& path, CObjectStore& fresh, const CStoreReadResult& read);
@@ -186,6 +197,8 @@ private:
     CObjectStore objects_{CObjectStore::Ownership::Owning};
     // Objects moved to the trash, in ID order, referring to objects of objects_.
     CObjectStore trash_{CObjectStore::Ownership::Referring};
+    std::uint64_t resolvedListChanges_ = 0;
+    PathTextMemo* pathMemo_ = nullptr;
 };
 
 }  // namespace vantaro

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "factory/CFactory.h"
+#include "factory/PathTextMemo.h"
 #include "routines/TextBasics.h"
 #include "routines/XMLRoutines.h"
 #include "factory/StoredLines.h"
@@ -32,29 +33,7 @@ private:
     bool entered_;
 };
 
-// The path texts of a living PathTextMemo, by object.
-std::unordered_map<const CStored*, std::string>* pathMemo = nullptr;
-// Path walks cut short at an object already on the walk (a cycle in a damaged store). A path
-// worked out with a cut depends on where the walk began, so it is not kept.
-std::uint64_t cutPathWalks = 0;
-
-std::string OwnerPathText(const CStored& owner) {
-    if (!pathMemo) return owner.PathText();
-    if (const auto known = pathMemo->find(&owner); known != pathMemo->end()) return known->second;
-    const std::uint64_t cutsBefore = cutPathWalks;
-    std::string path = owner.PathText();
-    if (cutPathWalks == cutsBefore) pathMemo->emplace(&owner, path);
-    return path;
-}
-
 }  // namespace
-
-PathTextMemo::PathTextMemo() {
-    if (pathMemo) throw std::logic_error("one path text memo at a time");
-    pathMemo = &paths_;
-}
-
-PathTextMemo::~PathTextMemo() { pathMemo = nullptr; }
 
 CStored::CStored(CStored* parent, std::int32_t id) : anchor_(std::make_shared<CStored*>(this)) {
     if (id != -1) SetID(id);
@@ -70,11 +49,12 @@ CStored::~CStored() {
 std::string CStored::SortKey() const { return DisplayText(); }
 
 std::string CStored::PathText() const {
+    PathTextMemo* memo = factory_ ? factory_->ActivePathMemo() : nullptr;
     WalkScope walk(walks_, kPathWalk);
-    if (!walk) ++cutPathWalks;
+    if (!walk && memo) memo->NoteCutWalk();
     const CStored* parent = walk ? GetParent() : nullptr;
     if (!parent) return DisplayText();
-    return Trim(DisplayText() + " " + OwnerPathText(*parent));
+    return Trim(DisplayText() + " " + (memo ? memo->OwnerPathText(*parent) : parent->PathText()));
 }
 
 void CStored::Delete() {
@@ -119,6 +99,10 @@ void CStored::MarkSaved(std::int32_t id) {
 
 void CStored::MarkChanged() {
     if (status_ == StoredStatus::Saved) status_ = StoredStatus::Modified;
+}
+
+void CStored::NoteResolvedListChange() const {
+    if (factory_) factory_->CountResolvedListChange();
 }
 
 CStored* CStored::FindByID(std::int32_t id) const {

@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "factory/CBase.h"
@@ -140,6 +139,8 @@ private:
     bool IsAggregate(int index) const;
     void MarkChanged();
     void ResolveLine(int index);
+    // Tells the factory that resolving changed a reference list.
+    void NoteResolvedListChange() const;
     void WriteLine(int index);
     CStored* FindByID(std::int32_t id) const;
 
@@ -151,24 +152,6 @@ private:
     // a damaged store ends instead of recursing without end.
     mutable std::uint8_t walks_ = 0;
     std::shared_ptr<CStored*> anchor_;
-};
-
-// Counts the reference lists that resolving has changed in this process, so a caller that
-// resolves a whole store can tell whether that changed anything.
-std::uint64_t ResolvedListChangeCount();
-
-// While one lives, PathText works out the path text of each owner once and reuses it for every
-// object below that owner: the integrity check asks for the path of every aggregated object, and
-// they share their owners' paths. Nothing may change the store while one lives; one at a time.
-class PathTextMemo {
-public:
-    PathTextMemo();
-    ~PathTextMemo();
-    PathTextMemo(const PathTextMemo&) = delete;
-    PathTextMemo& operator=(const PathTextMemo&) = delete;
-
-private:
-    std::unordered_map<const CStored*, std::string> paths_;
 };
 
 }  // namespace vantaro

@@ -11,6 +11,7 @@
 #include <unordered_set>
 
 #include "factory/CFactory.h"
+#include "factory/PathTextMemo.h"
 #include "factory/StoredLines.h"
 #include "routines/DebugLog.h"
 #include "routines/Errors.h"
@@ -52,7 +53,7 @@ CFactory::IntegrityCounts CFactory::FindErrorsInEmptiedStore() {
     // integrity store at the end, in ID order, so that no insertion moves the store.
     std::unordered_set<std::int32_t> met;
     std::vector<CStored*> members;
-    const PathTextMemo paths;
+    const PathTextMemo paths(*this);
     for (int i = 0; i < objects_.Count(); ++i) {
         CStored& owner = *objects_.Item(i);
         for (int line = 0; line < owner.PropertyCount(); ++line) {

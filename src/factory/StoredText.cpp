@@ -29,8 +29,6 @@ constexpr std::string_view kWrittenTags = "ATTRIBUTEASSOCATIONRELATIONLINK";
 // The longest text read after the full stop of a link item.
 constexpr std::size_t kLinkTargetChars = 255;
 
-std::uint64_t resolvedListChanges = 0;
-
 // Appends the ID in decimal, without the temporary strings of std::to_string.
 void AppendID(std::string& text, std::int32_t id) {
     char digits[std::numeric_limits<std::int32_t>::digits10 + 2];
@@ -52,8 +50,6 @@ void ForEachListItem(std::string_view list, Visit visit) {
 }
 
 }  // namespace
-
-std::uint64_t ResolvedListChangeCount() { return resolvedListChanges; }
 
 void CStored::ResolveReferences() {
     for (int i = 0; i < properties_.Count(); ++i) ResolveLine(i);
@@ -93,11 +89,11 @@ void CStored::ResolveLine(int index) {
             });
         } catch (...) {
             slots.resize(read);
-            ++resolvedListChanges;
+            NoteResolvedListChange();
             throw;
         }
         slots.resize(read);
-        if (changed || read != before) ++resolvedListChanges;
+        if (changed || read != before) NoteResolvedListChange();
         return;
     }
     auto& members = list->Members();
@@ -116,11 +112,11 @@ void CStored::ResolveLine(int index) {
         });
     } catch (...) {
         members.resize(read);
-        ++resolvedListChanges;
+        NoteResolvedListChange();
         throw;
     }
     members.resize(read);
-    if (changed || read != before) ++resolvedListChanges;
+    if (changed || read != before) NoteResolvedListChange();
     // An object whose aggregate relation no longer resolves cannot exist without it.
     if (tag == kRelation && members.empty() && IsAggregate(index)) status_ = StoredStatus::Deleted;
 }

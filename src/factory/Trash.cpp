@@ -27,7 +27,7 @@ bool CFactory::EmptyTrashChanges() {
     bool changed = !deleted.empty();
     deleted.clear();
 
-    const std::uint64_t listChanges = ResolvedListChangeCount();
+    const std::uint64_t listChanges = resolvedListChanges_;
     for (int i = objects_.Count() - 1; i >= 0; --i) {
         CStored& object = *objects_.Item(i);
         const StoredStatus status = object.Status();
@@ -35,7 +35,7 @@ bool CFactory::EmptyTrashChanges() {
         changed = changed || object.Status() != status;
     }
     trash_.Forget();
-    return changed || ResolvedListChangeCount() != listChanges;
+    return changed || resolvedListChanges_ != listChanges;
 }
 
 }  // namespace vantaro
