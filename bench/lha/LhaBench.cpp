@@ -5,15 +5,9 @@
 //
 // Usage: bench_lha [size-in-MB ...]   (default: 5 50)
 
-#include <unistd.h>
-
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,119 +15,76 @@
 #include "lha/LhaArchiveReader.h"
 #include "lha/StoreText.h"
 #include "lha/TCompLHA.h"
+#include "store/BenchSupport.h"
 
+namespace vantaro::bench {
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
 constexpr double kMegabyte = 1e6;
 
-// Best wall time of a few runs, in seconds.
-double BestTime(int runs, const std::function<void()>& work) {
-    double best = 1e30;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = Clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-    }
-    return best;
-}
-
-bool HasTool(const std::string& name) {
-    return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-void Run(const std::string& command) {
-    if (std::system(command.c_str()) != 0) std::fprintf(stderr, "bench_lha: failed: %s\n", command.c_str());
-}
-
-std::string Quote(const fs::path& path) { return std::string(1, '\'').append(path.string()).append(1, '\''); }
-
-void Report(const char* what, double ours, const char* peer, double theirs, const char* unit) {
-    std::printf("  %-34s ours %9.4f %-5s %-10s %9.4f %-5s ratio %.3f\n", what, ours, unit, peer, theirs,
-                unit, ours / theirs);
-}
-
-void Missing(const char* what, double ours, const char* peer, const char* unit) {
-    std::printf("  %-34s ours %9.2f %-5s %-10s (not installed)\n", what, ours, unit, peer);
-}
-
 // Unpacks the archive's one member into a counting sink: decoding and CRC, no output file.
 void UnpackToNothing(const fs::path& archive) {
-    vantaro::lha::BinaryFile file(archive, vantaro::lha::BinaryFile::Mode::Read);
-    vantaro::lha::FileArchiveInput input(file);
-    vantaro::lha::ForEachMember(input, [&](const vantaro::lha::MemberHeader& header) {
-        vantaro::lha::CountingSink sink;
-        vantaro::lha::UnpackMember(input, header, sink, {});
+    lha::BinaryFile file(archive, lha::BinaryFile::Mode::Read);
+    lha::FileArchiveInput input(file);
+    lha::ForEachMember(input, [&](const lha::MemberHeader& header) {
+        lha::CountingSink sink;
+        lha::UnpackMember(input, header, sink, {});
         return false;
     });
 }
 
-void Bench(std::size_t megabytes, const fs::path& folder) {
+void Bench(std::size_t megabytes, const ScratchFolder& folder) {
     const std::size_t size = megabytes * 1000 * 1000;
-    const std::string text = vantaro::bench::MakeStoreText(size);
+    const std::string text = MakeStoreText(size);
     const fs::path textPath = folder / "Vantaro.xml";
     std::ofstream(textPath, std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
     const double mb = static_cast<double>(size) / kMegabyte;
     const int runs = megabytes <= 10 ? 3 : 2;
-    std::printf("%zu MB data-store text\n", megabytes);
+    const std::string of = ", " + std::to_string(megabytes) + " MB text";
 
     const fs::path ours = folder / "ours.lzh";
-    vantaro::TCompLHA archiver;
+    TCompLHA archiver;
     const double packTime = BestTime(runs, [&] { archiver.PackFile(textPath.string(), ours.string(), "Vantaro.xml"); });
     const double oursRatio = static_cast<double>(fs::file_size(ours)) / static_cast<double>(size);
 
     if (HasTool("jlha")) {
         const fs::path theirs = folder / "jlha.lzh";
-        BestTime(1, [&] {
-            fs::remove(theirs);
-            Run("cd " + Quote(folder) + " && jlha c1q jlha.lzh Vantaro.xml");
-        });
+        fs::remove(theirs);
+        RunShell("jlha c1q jlha.lzh Vantaro.xml");
         const double jlhaRatio = static_cast<double>(fs::file_size(theirs)) / static_cast<double>(size);
-        Report("-lh5- packed size / text size", oursRatio, "jlha", jlhaRatio, "");
+        PrintRow("-lh5- packed / text size" + of, oursRatio, "", "jlha", jlhaRatio);
     } else {
-        Missing("-lh5- packed size / text size", oursRatio, "jlha", "");
+        PrintMissing("-lh5- packed / text size" + of, oursRatio, "", "jlha");
     }
-    if (HasTool("gzip")) {
-        const double gzipTime = BestTime(runs, [&] { Run("gzip -6 -c " + Quote(textPath) + " >/dev/null"); });
-        Report("-lh5- packing speed", mb / packTime, "gzip -6", mb / gzipTime, "MB/s");
-    } else {
-        Missing("-lh5- packing speed", mb / packTime, "gzip -6", "MB/s");
-    }
+    const double gzipTime = HasTool("gzip") ? BestShellTime(runs, "gzip -6 -c Vantaro.xml >/dev/null") : -1;
+    if (gzipTime > 0)
+        PrintRow("-lh5- packing" + of, mb / packTime, "MB/s", "gzip -6", mb / gzipTime);
+    else
+        PrintMissing("-lh5- packing" + of, mb / packTime, "MB/s", "gzip -6");
 
     const double unpackTime = BestTime(runs, [&] { UnpackToNothing(ours); });
-    for (const auto& [peer, command] : {std::pair<const char*, std::string>{"7z", "7z x -so " + Quote(ours) + " >/dev/null 2>&1"},
-                                        std::pair<const char*, std::string>{"lhasa", "lhasa pq " + Quote(ours) + " >/dev/null"}}) {
-        if (!HasTool(peer)) {
-            Missing("-lh5- unpacking speed", mb / unpackTime, peer, "MB/s");
-            continue;
-        }
-        const double peerTime = BestTime(runs, [&] { Run(command); });
-        Report("-lh5- unpacking speed", mb / unpackTime, peer, mb / peerTime, "MB/s");
+    for (const auto& [peer, command] : {std::pair<const char*, std::string>{"7z", "7z x -so ours.lzh >/dev/null 2>&1"},
+                                        std::pair<const char*, std::string>{"lhasa", "lhasa pq ours.lzh >/dev/null"}}) {
+        const double peerTime = HasTool(peer) ? BestShellTime(runs, command) : -1;
+        if (peerTime > 0)
+            PrintRow("-lh5- unpacking" + of, mb / unpackTime, "MB/s", peer, mb / peerTime);
+        else
+            PrintMissing("-lh5- unpacking" + of, mb / unpackTime, "MB/s", peer);
     }
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     std::vector<std::size_t> sizes;
     for (int i = 1; i < argc; ++i) sizes.push_back(static_cast<std::size_t>(std::strtoul(argv[i], nullptr, 10)));
     if (sizes.empty()) sizes = {5, 50};
-
-    std::string pattern = (fs::temp_directory_path() / "bench-lha-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) {
-        std::perror("bench_lha: temporary folder");
-        return 1;
-    }
-    const fs::path folder = pattern;
-    try {
-        for (const std::size_t megabytes : sizes) Bench(megabytes, folder);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "bench_lha: %s\n", error.what());
-        fs::remove_all(folder);
-        return 1;
-    }
-    fs::remove_all(folder);
+    const ScratchFolder folder;
+    for (const std::size_t megabytes : sizes) Bench(megabytes, folder);
     return 0;
 }
+
+}  // namespace
+}  // namespace vantaro::bench
+
+int main(int argc, char** argv) { return vantaro::bench::RunBenchmark("bench_lha", vantaro::bench::Run, argc, argv); }

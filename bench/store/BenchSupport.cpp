@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <fstream>
 #include <stdexcept>
 
@@ -19,6 +20,15 @@ namespace {
 constexpr double kGrowthAllowance = 1.25;
 
 }  // namespace
+
+int RunBenchmark(const char* program, int (*run)(int, char**), int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s: %s\n", program, error.what());
+        return 1;
+    }
+}
 
 double BestTime(int runs, const std::function<void()>& work) {
     using Clock = std::chrono::steady_clock;
@@ -119,6 +129,19 @@ void PrintFigure(const std::string& what, double ours, const std::string& unit, 
     std::printf("  %-38s ours %9.3f %-5s %-14s %9.3f %-5s%s\n", what.c_str(), ours, unit.c_str(), second.c_str(),
                 secondValue, secondUnit.c_str(), GoalText(goal).c_str());
     std::fflush(stdout);
+}
+
+void PrintAgainstPeer(const std::string& what, double ours, const StoreShape& shape, const std::string& tool,
+                      const std::string& peer, const std::string& command, double goalFactor) {
+    const double theirs = HasTool(tool) ? BestShellTime(RunsFor(shape), command) : -1;
+    if (theirs <= 0) return PrintMissing(what, ours, "s", peer);
+    Goal goal;
+    if (shape.name == "school") {
+        char text[64];
+        std::snprintf(text, sizeof text, "<= %gx %s", goalFactor, tool.c_str());
+        goal = {text, ours <= goalFactor * theirs};
+    }
+    PrintRow(what, ours, "s", peer, theirs, goal);
 }
 
 void PrintGrowth(const std::string& what, double school, double stress, double objectGrowth) {

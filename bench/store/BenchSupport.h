@@ -11,6 +11,9 @@
 
 namespace vantaro::bench {
 
+// A benchmark's main: runs it, and turns an error into one line on stderr and exit status 1.
+int RunBenchmark(const char* program, int (*run)(int, char**), int argc, char** argv);
+
 // Wall-clock seconds since it was made.
 class Stopwatch {
 public:
@@ -72,6 +75,10 @@ void PrintRow(const std::string& what, double ours, const std::string& unit, con
 void PrintFigure(const std::string& what, double ours, const std::string& unit, const std::string& second,
                  double secondValue, const std::string& secondUnit, const Goal& goal = {});
 void PrintMissing(const std::string& what, double ours, const std::string& unit, const std::string& peer);
+// Our time for a size against the best time of a peer's shell command line run as often; the
+// goal, ours at most goalFactor times the peer's, applies to the school size.
+void PrintAgainstPeer(const std::string& what, double ours, const StoreShape& shape, const std::string& tool,
+                      const std::string& peer, const std::string& command, double goalFactor);
 // How a figure grows from the school size to the stress size against how the number of objects
 // grows: linear growth keeps the two about equal. The goal allows a quarter more.
 void PrintGrowth(const std::string& what, double school, double stress, double objectGrowth);

@@ -5,8 +5,6 @@
 //
 // Usage: bench_store_check [class|school|stress ...]   (default: all three)
 
-#include <cstdio>
-#include <exception>
 #include <map>
 #include <stdexcept>
 
@@ -69,11 +67,4 @@ int Run(int argc, char** argv) {
 }  // namespace
 }  // namespace vantaro::bench
 
-int main(int argc, char** argv) {
-    try {
-        return vantaro::bench::Run(argc, argv);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "bench_store_check: %s\n", error.what());
-        return 1;
-    }
-}
+int main(int argc, char** argv) { return vantaro::bench::RunBenchmark("bench_store_check", vantaro::bench::Run, argc, argv); }

@@ -8,7 +8,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <exception>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -71,11 +70,4 @@ int Run(int argc, char** argv) {
 }  // namespace
 }  // namespace vantaro::bench
 
-int main(int argc, char** argv) {
-    try {
-        return vantaro::bench::Run(argc, argv);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "bench_store_memory: %s\n", error.what());
-        return 1;
-    }
-}
+int main(int argc, char** argv) { return vantaro::bench::RunBenchmark("bench_store_memory", vantaro::bench::Run, argc, argv); }

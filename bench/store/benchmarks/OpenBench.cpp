@@ -4,8 +4,6 @@
 //
 // Usage: bench_store_open [class|school|stress ...]   (default: all three)
 
-#include <cstdio>
-#include <exception>
 #include <map>
 
 #include "domain/CRovanFactory.h"
@@ -34,14 +32,8 @@ Measured MeasureOpen(const StoreShape& shape) {
         return seconds;
     });
     const std::string what = "open " + shape.name + " (" + std::to_string(measured.objects) + " objects)";
-    if (!HasTool("lhasa")) {
-        PrintMissing(what, measured.seconds, "s", "lhasa");
-        return measured;
-    }
-    const double lhasa = BestShellTime(RunsFor(shape), "lhasa pq " + Quote(files.packed.string()) + " >/dev/null");
-    Goal goal;
-    if (shape.name == "school") goal = {"<= 3x lhasa", measured.seconds <= kOpenGoal * lhasa};
-    PrintRow(what, measured.seconds, "s", "lhasa unpack", lhasa, goal);
+    PrintAgainstPeer(what, measured.seconds, shape, "lhasa", "lhasa unpack",
+                     "lhasa pq " + Quote(files.packed.string()) + " >/dev/null", kOpenGoal);
     return measured;
 }
 
@@ -63,11 +55,4 @@ int Run(int argc, char** argv) {
 }  // namespace
 }  // namespace vantaro::bench
 
-int main(int argc, char** argv) {
-    try {
-        return vantaro::bench::Run(argc, argv);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "bench_store_open: %s\n", error.what());
-        return 1;
-    }
-}
+int main(int argc, char** argv) { return vantaro::bench::RunBenchmark("bench_store_open", vantaro::bench::Run, argc, argv); }

@@ -4,8 +4,6 @@
 //
 // Usage: bench_store_save [class|school|stress ...]   (default: all three)
 
-#include <cstdio>
-#include <exception>
 #include <map>
 
 #include "domain/CRovanFactory.h"
@@ -32,14 +30,8 @@ Measured MeasureSave(const StoreShape& shape, const ScratchFolder& scratch) {
     measured.objects = factory.Objects().Count();
     measured.seconds = BestTime(RunsFor(shape), [&] { factory.Save(target); });
     const std::string what = "save " + shape.name + " (" + std::to_string(measured.objects) + " objects)";
-    if (!HasTool("gzip")) {
-        PrintMissing(what, measured.seconds, "s", "gzip -6");
-        return measured;
-    }
-    const double gzip = BestShellTime(RunsFor(shape), "gzip -6 -c " + Quote(files.plain.string()) + " >/dev/null");
-    Goal goal;
-    if (shape.name == "school") goal = {"<= 3x gzip", measured.seconds <= kSaveGoal * gzip};
-    PrintRow(what, measured.seconds, "s", "gzip -6 text", gzip, goal);
+    PrintAgainstPeer(what, measured.seconds, shape, "gzip", "gzip -6 text",
+                     "gzip -6 -c " + Quote(files.plain.string()) + " >/dev/null", kSaveGoal);
     return measured;
 }
 
@@ -61,11 +53,4 @@ int Run(int argc, char** argv) {
 }  // namespace
 }  // namespace vantaro::bench
 
-int main(int argc, char** argv) {
-    try {
-        return vantaro::bench::Run(argc, argv);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "bench_store_save: %s\n", error.what());
-        return 1;
-    }
-}
+int main(int argc, char** argv) { return vantaro::bench::RunBenchmark("bench_store_save", vantaro::bench::Run, argc, argv); }

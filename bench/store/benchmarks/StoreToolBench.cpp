@@ -6,8 +6,6 @@
 //
 // Usage: bench_store_tool [class|school|stress]   (default: school)
 
-#include <cstdio>
-#include <exception>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -80,11 +78,4 @@ int Run(int argc, char** argv) {
 }  // namespace
 }  // namespace vantaro::bench
 
-int main(int argc, char** argv) {
-    try {
-        return vantaro::bench::Run(argc, argv);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "bench_store_tool: %s\n", error.what());
-        return 1;
-    }
-}
+int main(int argc, char** argv) { return vantaro::bench::RunBenchmark("bench_store_tool", vantaro::bench::Run, argc, argv); }
