@@ -26,8 +26,6 @@ int RunCheck(const VerbArgs& args, std::ostream& out, std::ostream& err) {
     }
     const std::string& path = args[0];
     if (!IsStoreFileArgument("check", path, err)) return kExitBadInput;
-    QuietPrompts prompts;
-    const ScopedPlatform platform({nullptr, nullptr, &prompts, nullptr, nullptr, nullptr});
 
     CRovanFactory factory;
     factory.CFactory::Open(path);

@@ -17,8 +17,6 @@ int RunCopy(const VerbArgs& args, std::ostream&, std::ostream& err) {
         return kExitBadInput;
     }
     if (!IsStoreFileArgument("copy", args[0], err)) return kExitBadInput;
-    QuietPrompts prompts;
-    const ScopedPlatform platform({nullptr, nullptr, &prompts, nullptr, nullptr, nullptr});
 
     CRovanFactory factory;
     // The plain read: a store that holds nothing is copied as it is, not as a new seeded year.

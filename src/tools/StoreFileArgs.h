@@ -4,17 +4,9 @@
 #include <ostream>
 #include <string>
 
-#include "routines/Platform.h"
 #include "tools/StoreVerb.h"
 
 namespace vantaro::tool {
-
-// Message boxes are not shown by the tool: the failure they report reaches the verb as an
-// error, which the tool prints as its one line on standard error.
-class QuietPrompts final : public UserPrompts {
-public:
-    bool Ask(const std::string&, const std::string&, MessageButtons) override { return true; }
-};
 
 // A data store file named on the command line: an existing file with the extension ".ods".
 // Says why not on err and returns false otherwise.

@@ -5,10 +5,18 @@
 #include <iostream>
 
 #include "routines/AppInfo.h"
+#include "routines/Platform.h"
 #include "tools/StoreVerb.h"
 
 namespace vantaro::tool {
 namespace {
+
+// Message boxes are not shown by the tool: the failure they report reaches the verb as an
+// error, which the tool prints as its one line on standard error.
+class QuietPrompts final : public UserPrompts {
+public:
+    bool Ask(const std::string&, const std::string&, MessageButtons) override { return true; }
+};
 
 std::vector<StoreVerb>& Verbs() {
     static std::vector<StoreVerb> verbs;
@@ -65,6 +73,8 @@ int Main(int argc, char** argv) {
         return kExitBadInput;
     }
     const VerbArgs args(argv + 2, argv + argc);
+    QuietPrompts prompts;
+    const ScopedPlatform platform({nullptr, nullptr, &prompts, nullptr, nullptr, nullptr});
     try {
         return verb->run(args, std::cout, std::cerr);
     } catch (const std::exception& error) {

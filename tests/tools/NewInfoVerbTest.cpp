@@ -50,6 +50,7 @@ TEST_F(NewInfoVerbTest, BadInputExitsWithTwoAndOneLine) {
         "new " + Path("taken.ods"),
         "new " + Path("year.txt"),
         "new --seed --seed " + Path("year.ods"),
+        "new " + Path("no-such-folder/year.ods"),
         "info",
         "info " + Path("missing.ods"),
     };
