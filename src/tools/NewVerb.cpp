@@ -11,21 +11,6 @@
 namespace vantaro::tool {
 namespace {
 
-// Makes the factory the main one for the scope: a save packs the file by the main factory's
-// CompressDatastore setting.
-class MainFactoryScope {
-public:
-    explicit MainFactoryScope(CFactory& factory) : previous_(CFactory::MainFactory()) {
-        CFactory::SetMainFactory(&factory);
-    }
-    ~MainFactoryScope() { CFactory::SetMainFactory(previous_); }
-    MainFactoryScope(const MainFactoryScope&) = delete;
-    MainFactoryScope& operator=(const MainFactoryScope&) = delete;
-
-private:
-    CFactory* previous_;
-};
-
 int RunNew(const VerbArgs& args, std::ostream& out, std::ostream& err) {
     bool seed = false;
     std::string path;
@@ -53,7 +38,6 @@ int RunNew(const VerbArgs& args, std::ostream& out, std::ostream& err) {
     }
 
     CRovanFactory factory;
-    MainFactoryScope main(factory);
     factory.Settings().CompressDatastore = true;
     factory.NewDataStore(seed);
     factory.Save(path);
