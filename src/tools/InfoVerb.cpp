@@ -7,7 +7,6 @@
 //   Objects: 1234
 //     CAbsence 3             (one line per class, by class name)
 
-#include <filesystem>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -19,7 +18,7 @@
 #include "lha/BinaryFile.h"
 #include "lha/LhaArchiveReader.h"
 #include "lha/TCompLHA.h"
-#include "tools/StoreVerb.h"
+#include "tools/StoreFileArgs.h"
 
 namespace vantaro::tool {
 namespace {
@@ -43,14 +42,7 @@ int RunInfo(const VerbArgs& args, std::ostream& out, std::ostream& err) {
         return kExitBadInput;
     }
     const std::string& path = args[0];
-    if (!std::filesystem::is_regular_file(path)) {
-        err << "vantaro-store info: no such file: " << path << '\n';
-        return kExitBadInput;
-    }
-    if (std::filesystem::path(path).extension() != ".ods") {
-        err << "vantaro-store info: not a data store file (.ods): " << path << '\n';
-        return kExitBadInput;
-    }
+    if (!IsStoreFileArgument("info", path, err)) return kExitBadInput;
 
     CRovanFactory factory;
     // The plain read: an empty file must show as empty, not as a new seeded year.

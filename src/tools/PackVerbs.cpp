@@ -3,13 +3,12 @@
 
 #include <ostream>
 
+#include "factory/StoreArchive.h"
 #include "lha/TCompLHA.h"
 #include "tools/StoreVerb.h"
 
 namespace vantaro::tool {
 namespace {
-
-constexpr const char* kStoreMember = "Vantaro.xml";
 
 bool WrongArguments(const VerbArgs& args, const char* verb, const char* usage, std::ostream& err) {
     if (args.size() == 2) return false;
@@ -20,7 +19,7 @@ bool WrongArguments(const VerbArgs& args, const char* verb, const char* usage, s
 int RunPack(const VerbArgs& args, std::ostream&, std::ostream& err) {
     if (WrongArguments(args, "pack", "TEXT OUT", err)) return kExitBadInput;
     TCompLHA archiver;
-    archiver.PackFile(args[0], args[1], kStoreMember);
+    archiver.PackFile(args[0], args[1], kStoreMemberName);
     return kExitOk;
 }
 
@@ -31,8 +30,8 @@ int RunExtract(const VerbArgs& args, std::ostream&, std::ostream& err) {
         return kExitBadInput;
     }
     TCompLHA archiver;
-    if (!archiver.ExtractFile(args[0], kStoreMember, args[1])) {
-        err << "vantaro-store extract: " << args[0] << " holds no member " << kStoreMember << '\n';
+    if (!archiver.ExtractFile(args[0], kStoreMemberName, args[1])) {
+        err << "vantaro-store extract: " << args[0] << " holds no member " << kStoreMemberName << '\n';
         return kExitBadInput;
     }
     return kExitOk;

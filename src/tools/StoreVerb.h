@@ -25,6 +25,5 @@ struct StoreVerb {
 // Each verb's source file registers it at start-up:
 //   const bool registered = RegisterVerb({"pack", "TEXT OUT", "...", RunPack});
 bool RegisterVerb(StoreVerb verb);
-const std::vector<StoreVerb>& RegisteredVerbs();
 
 }  // namespace vantaro::tool

@@ -48,8 +48,6 @@ bool RegisterVerb(StoreVerb verb) {
     return true;
 }
 
-const std::vector<StoreVerb>& RegisteredVerbs() { return Verbs(); }
-
 int Main(int argc, char** argv) {
     if (argc < 2) {
         PrintUsage(std::cerr);
