@@ -2,24 +2,14 @@
 
 #include <algorithm>
 
+#include "routines/TextBasics.h"
+
 namespace vantaro::lha {
 namespace {
 
-constexpr unsigned char kLatin1LowerFirst = 0xE0;
-constexpr unsigned char kLatin1LowerLast = 0xFE;
-constexpr unsigned char kLatin1Division = 0xF7;  // ÷ has no capital
-constexpr unsigned char kCaseDistance = 0x20;
 constexpr unsigned char kFirstPrintable = 0x20;
 
-char Upper(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    if ((byte >= 'a' && byte <= 'z') ||
-        (byte >= kLatin1LowerFirst && byte <= kLatin1LowerLast && byte != kLatin1Division))
-        return static_cast<char>(byte - kCaseDistance);
-    return c;
-}
-
-bool SameLetter(char a, char b) { return Upper(a) == Upper(b); }
+bool SameLetter(char a, char b) { return UpperChar(a) == UpperChar(b); }
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
@@ -38,12 +28,6 @@ bool SameDirectory(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
-
-std::string UpperCase(std::string_view text) {
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(), Upper);
-    return upper;
-}
 
 // Greedy matching that remembers only the last '*': linear in practice, never exponential.
 bool WildcardMatch(std::string_view pattern, std::string_view text) {

@@ -9,8 +9,6 @@ namespace vantaro::lha {
 // Member names use '\' between directory parts; names from other tools may use '/'. Letter case
 // is compared for ASCII and ISO-8859-1 letters alike.
 
-std::string UpperCase(std::string_view text);
-
 // Whether text matches pattern, where '*' stands for any run of characters and '?' for one,
 // without regard to letter case.
 bool WildcardMatch(std::string_view pattern, std::string_view text);

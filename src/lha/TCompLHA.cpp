@@ -9,6 +9,7 @@
 #include "lha/LhaArchiveWriter.h"
 #include "lha/LhaErrors.h"
 #include "lha/MemberNames.h"
+#include "routines/TextBasics.h"
 
 namespace vantaro {
 namespace {
@@ -51,9 +52,9 @@ std::vector<fs::path> ExistingFiles(const std::vector<std::string>& names) {
 }
 
 bool ContainsName(const std::vector<std::string>& names, const std::string& name) {
-    const std::string upper = lha::UpperCase(name);
+    const std::string upper = UpperCase(name);
     return std::any_of(names.begin(), names.end(),
-                       [&](const std::string& other) { return lha::UpperCase(other) == upper; });
+                       [&](const std::string& other) { return UpperCase(other) == upper; });
 }
 
 void RemoveQuietly(const fs::path& path) {
@@ -80,7 +81,7 @@ std::string TCompLHA::MemberNameFor(const std::string& path) const {
             if (part != "." && part != "..") directory += part.string() + lha::kMemberSeparator;
         name = directory + name;
     }
-    return forceUpperCase_ || archiveType_ == caLHARC ? lha::UpperCase(name) : name;
+    return forceUpperCase_ || archiveType_ == caLHARC ? UpperCase(name) : name;
 }
 
 void TCompLHA::CompressFiles(const std::string& archive, std::vector<std::string>& files) {
@@ -165,7 +166,7 @@ MemberHeader TCompLHA::SingleMemberHeader(const std::string& memberName, std::ui
                                           std::uint8_t attributes) const {
     MemberHeader header;
     header.level = HeaderLevel();
-    header.name = forceUpperCase_ || archiveType_ == caLHARC ? lha::UpperCase(memberName) : memberName;
+    header.name = forceUpperCase_ || archiveType_ == caLHARC ? UpperCase(memberName) : memberName;
     header.timeStamp = dosTime;
     header.attributes = attributes;
     return header;
