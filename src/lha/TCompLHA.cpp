@@ -81,15 +81,11 @@ std::string TCompLHA::MemberNameFor(const std::string& path) const {
             if (part != "." && part != "..") directory += part.string() + lha::kMemberSeparator;
         name = directory + name;
     }
-    return forceUpperCase_ || archiveType_ == caLHARC ? UpperCase(name) : name;
+    return name;
 }
 
-void TCompLHA::CompressFiles(const std::string& archive, std::vector<std::string>& files) {
-    const TCompLHAMethod method = compressionMethod_ == colh0   ? TCompLHAMethod::Lh0
-                                  : compressionMethod_ == colh1 ? TCompLHAMethod::Lh1
-                                  : compressionMethod_ == colh5 ? TCompLHAMethod::Lh5
-                                                                : TCompLHAMethod::Rle;
-    CompressFiles(archive, files, method);
+std::string TCompLHA::StoredMemberName(const std::string& name) const {
+    return forceUpperCase_ || archiveType_ == caLHARC ? UpperCase(name) : name;
 }
 
 void TCompLHA::CompressFiles(const std::string& archive, std::vector<std::string>& files, TCompLHAMethod method) {
@@ -106,13 +102,10 @@ void TCompLHA::CompressFiles(const std::string& archive, std::vector<std::string
         lha::BinaryFile out(target, lha::BinaryFile::Mode::Create);
         std::uint64_t offset = 0;
         for (const fs::path& input : inputs) {
-            MemberHeader header;
-            header.level = HeaderLevel();
-            header.name = MemberNameFor(input.string());
-            if (!allowDuplicates_ && ContainsName(written, header.name)) continue;
             const lha::FileStamp stamp = lha::StampOf(input);
-            header.timeStamp = stamp.dosTime;
-            header.attributes = stamp.attributes;
+            const MemberHeader header =
+                SingleMemberHeader(MemberNameFor(input.string()), stamp.dosTime, stamp.attributes);
+            if (!allowDuplicates_ && ContainsName(written, header.name)) continue;
             lha::FileMemberData data(input);
             offset = lha::WriteMember(out, offset, header, data, method, onProgress_);
             written.push_back(header.name);
@@ -166,7 +159,7 @@ MemberHeader TCompLHA::SingleMemberHeader(const std::string& memberName, std::ui
                                           std::uint8_t attributes) const {
     MemberHeader header;
     header.level = HeaderLevel();
-    header.name = forceUpperCase_ || archiveType_ == caLHARC ? UpperCase(memberName) : memberName;
+    header.name = StoredMemberName(memberName);
     header.timeStamp = dosTime;
     header.attributes = attributes;
     return header;

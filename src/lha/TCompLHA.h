@@ -64,8 +64,6 @@ public:
     // extension ".$$$", its members that are not replaced are copied after the new ones, and it
     // then takes the archive's place.
     void CompressFiles(const std::string& archive, std::vector<std::string>& files, TCompLHAMethod method);
-    // The same with the method of the CompressionMethod property.
-    void CompressFiles(const std::string& archive, std::vector<std::string>& files);
 
     // Extracts the members that match the names (see lha::MemberSelected: same directory part,
     // file name matched with '*' and '?', letter case aside) into TargetPath, each under its plain
@@ -101,7 +99,10 @@ public:
 
 private:
     int HeaderLevel() const { return archiveType_ == caLHARC ? 0 : 1; }
+    // The member name of a file: its file name, after its directory when StorePath is on.
     std::string MemberNameFor(const std::string& path) const;
+    // The name as a member header holds it: upper case for caLHARC or ForceUpperCase.
+    std::string StoredMemberName(const std::string& name) const;
     lha::MemberHeader SingleMemberHeader(const std::string& memberName, std::uint32_t dosTime,
                                          std::uint8_t attributes) const;
     TCompLHAMethod PackingMethod() const;
