@@ -4,7 +4,6 @@
 
 #include "lha/ArchiveInput.h"
 #include "lha/LhaArchiveReader.h"
-#include "lha/MemberNames.h"
 #include "lha/TCompLHA.h"
 
 namespace vantaro {
@@ -52,15 +51,11 @@ std::optional<std::string> UnpackStoreText(std::string_view archive, const lha::
 
 bool StoreArchiveHolds(std::string_view archive, std::string_view text, const lha::ProgressCallback& progress) {
     lha::MemoryArchiveInput input(archive);
-    bool same = false;
-    lha::ForEachMember(input, [&](const lha::MemberHeader& header) {
-        if (lha::IsDirectoryEntry(header) || !lha::MemberSelected(header.name, {kStoreMemberName})) return true;
-        ComparingSink sink(text);
-        lha::UnpackMember(input, header, sink, progress);
-        same = sink.Same();
-        return false;
-    });
-    return same;
+    const std::optional<lha::MemberHeader> header = lha::FindMember(input, kStoreMemberName);
+    if (!header) return false;
+    ComparingSink sink(text);
+    lha::UnpackMember(input, *header, sink, progress);
+    return sink.Same();
 }
 
 }  // namespace vantaro

@@ -1,8 +1,12 @@
 #include "lha/LhaArchiveReader.h"
 
+#include <string>
+#include <vector>
+
 #include "lha/DosTime.h"
 #include "lha/LhaErrors.h"
 #include "lha/LhaMethods.h"
+#include "lha/MemberNames.h"
 
 namespace vantaro::lha {
 namespace {
@@ -32,6 +36,17 @@ void ForEachMember(ArchiveInput& input, const std::function<bool(const MemberHea
 }
 
 bool IsDirectoryEntry(const MemberHeader& header) { return header.method == kDirectoryMethod; }
+
+std::optional<MemberHeader> FindMember(ArchiveInput& input, std::string_view name) {
+    const std::vector<std::string> entries{std::string(name)};
+    std::optional<MemberHeader> found;
+    ForEachMember(input, [&](const MemberHeader& header) {
+        if (IsDirectoryEntry(header) || !MemberSelected(header.name, entries)) return true;
+        found = header;
+        return false;
+    });
+    return found;
+}
 
 void UnpackMember(ArchiveInput& input, const MemberHeader& header, ByteSink& sink,
                   const ProgressCallback& progress) {

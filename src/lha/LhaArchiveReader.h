@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string_view>
 
 #include "lha/ArchiveInput.h"
 #include "lha/ByteStream.h"
@@ -15,6 +17,10 @@ void ForEachMember(ArchiveInput& input, const std::function<bool(const MemberHea
 
 // A directory entry ("-lhd-") carries no data; nothing is extracted for it.
 bool IsDirectoryEntry(const MemberHeader& header);
+
+// The header of the first member that is not a directory entry and whose name matches name
+// (see MemberSelected: same directory part, wildcards, letter case aside); none when no member does.
+std::optional<MemberHeader> FindMember(ArchiveInput& input, std::string_view name);
 
 // Unpacks the member's data into the sink and checks it against the header's CRC. Raises
 // ECompLHABadMethod, ECompLHAEncrypted, ECompLHABadDecodeTable or ECompLHABadCRC.

@@ -214,29 +214,21 @@ std::string TCompLHA::PackTextToArchiveData(std::string_view text, const std::st
 bool TCompLHA::ExtractFile(const std::string& archive, const std::string& memberName, const std::string& outputPath) {
     lha::BinaryFile file(archive, lha::BinaryFile::Mode::Read);
     lha::FileArchiveInput input(file);
-    bool found = false;
-    lha::ForEachMember(input, [&](const MemberHeader& header) {
-        if (lha::IsDirectoryEntry(header) || !lha::MemberSelected(header.name, {memberName})) return true;
-        lha::UnpackMemberToFile(input, header, outputPath, onProgress_);
-        found = true;
-        return false;
-    });
-    return found;
+    const std::optional<MemberHeader> header = lha::FindMember(input, memberName);
+    if (!header) return false;
+    lha::UnpackMemberToFile(input, *header, outputPath, onProgress_);
+    return true;
 }
 
 std::optional<std::string> TCompLHA::ExtractTextFrom(lha::ArchiveInput& input, const std::string& memberName) {
-    std::optional<std::string> text;
-    lha::ForEachMember(input, [&](const MemberHeader& header) {
-        if (lha::IsDirectoryEntry(header) || !lha::MemberSelected(header.name, {memberName})) return true;
-        std::string bytes;
-        // The header's size is untrusted: reserve no more than the packed data could give.
-        bytes.reserve(std::min<std::uint64_t>({header.unpackedSize, header.packedSize * kLargestExpansion,
-                                               kMemoryReserveLimit}));
-        lha::StringSink sink(bytes);
-        lha::UnpackMember(input, header, sink, onProgress_);
-        text = std::move(bytes);
-        return false;
-    });
+    const std::optional<MemberHeader> header = lha::FindMember(input, memberName);
+    if (!header) return std::nullopt;
+    std::string text;
+    // The header's size is untrusted: reserve no more than the packed data could give.
+    text.reserve(std::min<std::uint64_t>({header->unpackedSize, header->packedSize * kLargestExpansion,
+                                          kMemoryReserveLimit}));
+    lha::StringSink sink(text);
+    lha::UnpackMember(input, *header, sink, onProgress_);
     return text;
 }
 
