@@ -52,13 +52,4 @@ private:
     BinaryFile& file_;
 };
 
-class FileSink final : public ByteSink {
-public:
-    explicit FileSink(BinaryFile& file) : file_(file) {}
-    void Write(const std::uint8_t* data, std::size_t size) override { file_.Write(data, size); }
-
-private:
-    BinaryFile& file_;
-};
-
 }  // namespace vantaro::lha

@@ -23,7 +23,6 @@ bool BitReader::FillBuffer() {
     const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(kBufferSize, unread_));
     const std::size_t got = wanted == 0 ? 0 : source_.Read(buffer_.get(), wanted);
     unread_ = got == 0 ? 0 : unread_ - got;  // a source that ends early ends the packed data
-    read_ += got;
     next_ = buffer_.get();
     end_ = next_ + got;
     return got > 0;

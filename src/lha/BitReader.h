@@ -56,8 +56,6 @@ public:
 
     // True when bits past the end of the packed data have been consumed.
     bool Overrun() const { return count_ < padding_ * 8; }
-    // Bytes of packed data read from the source so far.
-    std::uint64_t BytesRead() const { return read_; }
 
 private:
     static std::uint64_t ToBigEndian(std::uint64_t word) {
@@ -69,7 +67,6 @@ private:
 
     ByteSource& source_;
     std::uint64_t unread_;  // packed bytes not yet taken from the source
-    std::uint64_t read_ = 0;
     std::unique_ptr<std::uint8_t[]> buffer_;
     const std::uint8_t* next_ = nullptr;
     const std::uint8_t* end_ = nullptr;

@@ -12,6 +12,9 @@ namespace vantaro::lha {
 // so a progress window can repaint while the work runs on the caller's thread.
 using ProgressCallback = std::function<void(std::uint64_t done, std::uint64_t total)>;
 
+// The buffer size for copying data through unchanged.
+inline constexpr std::size_t kCopyBufferSize = 64 * 1024;
+
 // Where packers and unpackers read from.
 class ByteSource {
 public:
@@ -64,5 +67,15 @@ public:
 private:
     std::uint64_t count_ = 0;
 };
+
+struct CopyResult {
+    std::uint64_t size = 0;  // bytes copied
+    std::uint16_t crc = 0;   // LHA CRC-16 of those bytes
+};
+
+// Copies up to limit bytes from input to output, fewer when the input ends first, reporting
+// progress as bytes copied out of total.
+CopyResult CopyWithCrc(ByteSource& input, std::uint64_t limit, ByteSink& output, std::uint64_t total,
+                       const ProgressCallback& progress);
 
 }  // namespace vantaro::lha

@@ -65,7 +65,7 @@ void UnpackMemberToFile(ArchiveInput& input, const MemberHeader& header,
     try {
         {
             BinaryFile file(partial, BinaryFile::Mode::Create);
-            FileSink sink(file);
+            ArchiveOutputSink sink(file);
             UnpackMember(input, header, sink, progress);
             file.Close();
         }

@@ -11,7 +11,6 @@ namespace vantaro::lha {
 namespace {
 
 constexpr std::uint64_t kLargestMember = std::numeric_limits<std::uint32_t>::max();
-constexpr std::size_t kCopyBufferSize = 64 * 1024;
 
 }  // namespace
 

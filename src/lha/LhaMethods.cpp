@@ -1,10 +1,9 @@
 #include "lha/LhaMethods.h"
 
 #include <array>
-#include <memory>
+#include <limits>
 #include <stdexcept>
 
-#include "lha/Crc16.h"
 #include "lha/Lh5Decoder.h"
 #include "lha/Lh5Encoder.h"
 #include "lha/SimpleDecoders.h"
@@ -13,22 +12,12 @@ namespace vantaro {
 namespace {
 
 constexpr std::array<std::string_view, 4> kIdentifiers = {"-lh0-", "-lh1-", "-lh5-", "-rle-"};
-constexpr std::size_t kCopyBufferSize = 64 * 1024;
 
 PackResult Store(lha::ByteSource& input, std::uint64_t inputSize, lha::ByteSink& output,
                  const lha::ProgressCallback& progress) {
-    std::unique_ptr<std::uint8_t[]> buffer(new std::uint8_t[kCopyBufferSize]);
-    lha::Crc16 crc;
-    PackResult result;
-    while (const std::size_t got = input.Read(buffer.get(), kCopyBufferSize)) {
-        crc.Update(buffer.get(), got);
-        output.Write(buffer.get(), got);
-        result.unpackedSize += got;
-        if (progress) progress(result.unpackedSize, inputSize);
-    }
-    result.packedSize = result.unpackedSize;
-    result.crc = crc.Value();
-    return result;
+    const lha::CopyResult copied =
+        lha::CopyWithCrc(input, std::numeric_limits<std::uint64_t>::max(), output, inputSize, progress);
+    return {copied.size, copied.size, copied.crc};
 }
 
 }  // namespace

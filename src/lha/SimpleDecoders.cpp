@@ -11,7 +11,6 @@
 namespace vantaro::lha {
 namespace {
 
-constexpr std::size_t kCopyBufferSize = 64 * 1024;
 constexpr std::uint8_t kRleEscape = 148;
 
 // Reads the packed bytes of a byte-oriented method through a buffer, never past packedSize.
@@ -25,7 +24,6 @@ public:
         if (next_ == end_ && !Fill()) throw ECompLHABadCRC();
         return *next_++;
     }
-    bool AtEnd() { return next_ == end_ && !Fill(); }
 
 private:
     bool Fill() {
@@ -48,22 +46,10 @@ private:
 
 std::uint16_t DecodeStored(ByteSource& input, std::uint64_t packedSize, std::uint64_t unpackedSize,
                            ByteSink& output, const ProgressCallback& progress) {
-    std::unique_ptr<std::uint8_t[]> buffer(new std::uint8_t[kCopyBufferSize]);
-    std::uint64_t unread = std::min(packedSize, unpackedSize);
-    if (unread < unpackedSize) throw ECompLHABadCRC();
-    Crc16 crc;
-    std::uint64_t done = 0;
-    while (unread > 0) {
-        const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(kCopyBufferSize, unread));
-        const std::size_t got = input.Read(buffer.get(), wanted);
-        if (got == 0) throw ECompLHABadCRC();
-        crc.Update(buffer.get(), got);
-        output.Write(buffer.get(), got);
-        unread -= got;
-        done += got;
-        if (progress) progress(done, unpackedSize);
-    }
-    return crc.Value();
+    if (packedSize < unpackedSize) throw ECompLHABadCRC();
+    const CopyResult copied = CopyWithCrc(input, unpackedSize, output, unpackedSize, progress);
+    if (copied.size < unpackedSize) throw ECompLHABadCRC();
+    return copied.crc;
 }
 
 std::uint16_t DecodeLh1(ByteSource& input, std::uint64_t packedSize, std::uint64_t unpackedSize,
