@@ -5,6 +5,7 @@
 
 #include "app/TFormStartup.h"
 #include "domain/CRovanFactory.h"
+#include "windows/LocalPath.h"
 #include "windows/TFormMain.h"
 
 namespace vantaro {
@@ -12,9 +13,7 @@ namespace vantaro {
 ProgramRun::ProgramRun(const Services& services)
     : services_(services), platform_(PlatformFor(nullptr)) {
     CFactory::SetProgramFolder(
-        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'))
-            .toLatin1()
-            .toStdString());
+        ToLocalPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'))));
 
     mainFactory_ = std::make_unique<CRovanFactory>();
     scratchFactory_ = std::make_unique<CRovanFactory>();
@@ -45,7 +44,7 @@ void ProgramRun::Start(const QStringList& arguments) {
         mainFactory_->NewDataStore(false);
         formMain_->ActionFileDisplayFactoryExecute();
     } else {
-        mainFactory_->SetFileName(arguments.at(1).toLatin1().toStdString());
+        mainFactory_->SetFileName(ToLocalPath(arguments.at(1)));
         formMain_->ActionFileOpenDefaultExecute();
     }
     formMain_->show();

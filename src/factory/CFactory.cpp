@@ -65,11 +65,18 @@ bool CFactory::HasStatus(StoredStatus status) const {
     return false;
 }
 
+bool CFactory::HasChanges() const {
+    for (int i = 0; i < objects_.Count(); ++i) {
+        const StoredStatus status = objects_.Item(i)->Status();
+        if (status == StoredStatus::New || status == StoredStatus::Modified || status == StoredStatus::Deleted)
+            return true;
+    }
+    return false;
+}
+
 bool CFactory::HasUnsavedChanges() {
     const CFactory* main = MainFactory();
-    if (!main || main->fileName_.empty()) return false;
-    return main->HasStatus(StoredStatus::Modified) || main->HasStatus(StoredStatus::New) ||
-           main->HasStatus(StoredStatus::Deleted);
+    return main && !main->fileName_.empty() && main->HasChanges();
 }
 
 void CFactory::SortCollections() {

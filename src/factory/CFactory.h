@@ -95,6 +95,8 @@ public:
     std::string GetHiddenIDs() const;
 
     bool HasStatus(StoredStatus status) const;
+    // True when some object is new, modified or deleted.
+    bool HasChanges() const;
     // True when the main factory (whichever factory is asked) has a file and some object of it
     // is new, modified or deleted.
     static bool HasUnsavedChanges();

@@ -15,6 +15,7 @@
 #include "routines/VersionText.h"
 #include "routines/Words.h"
 #include "windows/FileDialogs.h"
+#include "windows/LocalPath.h"
 
 namespace vantaro {
 namespace {
@@ -31,8 +32,6 @@ bool AskYesNo(const char* title, const char* text) {
 void Tell(const char* title, const std::string& text) {
     Platform::Prompts().Ask(title, text, MessageButtons::Close);
 }
-
-std::string Local(const QString& text) { return text.toLatin1().toStdString(); }
 
 }  // namespace
 
@@ -87,7 +86,7 @@ QString TFormMain::YearText() const { return yearLabel_->text(); }
 
 void TFormMain::ShowStatus() {
     versionPanel_->setText(QString::fromLatin1(VersionText()));
-    fileNamePanel_->setText(QString::fromLatin1(factory_.FileName()));
+    fileNamePanel_->setText(FromLocalPath(factory_.FileName()));
 }
 
 void TFormMain::ActionFileDisplayFactoryExecute() {
@@ -102,7 +101,7 @@ void TFormMain::ActionFileDisplayFactoryExecute() {
 
 bool TFormMain::OpenFile(const QString& fileName) {
     try {
-        factory_.Open(Local(fileName));
+        factory_.Open(ToLocalPath(fileName));
         return true;
     } catch (const EVantaro& error) {
         Tell("Open Error", error.what());
@@ -113,7 +112,7 @@ bool TFormMain::OpenFile(const QString& fileName) {
 void TFormMain::ActionFileOpenDefaultExecute() {
     // A file that could not be read keeps its name in the factory; it must not be the target
     // of the next save, so the new store replaces it.
-    if (!OpenFile(QString::fromLatin1(factory_.FileName())) || factory_.FileName().empty())
+    if (!OpenFile(FromLocalPath(factory_.FileName())) || factory_.FileName().empty())
         ActionFileNewExecute();
     ActionFileDisplayFactoryExecute();
 }
@@ -125,9 +124,7 @@ void TFormMain::OfferToSave(const char* question) {
 void TFormMain::ActionFileNewExecute() {
     OfferToSave("Would you like to Save your current file before starting a new file");
     factory_.NewDataStore(true);
-    currentYear_ = factory_.Year();
-    yearLabel_->setText(QString::fromLatin1(currentYear_->DisplayText()));
-    ShowStatus();
+    ActionFileDisplayFactoryExecute();
     CStaff* tutor = factory_.Tutor();
     for (CStored* subject : currentYear_->AssociationItems("SUBJECTS"))
         subject->SetRelation("TUTOR", tutor);
@@ -146,7 +143,7 @@ void TFormMain::EmptyTrashBeforeSave() {
 
 bool TFormMain::SaveTo(const QString& fileName) {
     try {
-        factory_.Save(Local(fileName));
+        factory_.Save(ToLocalPath(fileName));
     } catch (const ESaveError& error) {
         if (!error.MessageShown()) Tell("Save Error", error.what());
         return false;
@@ -161,11 +158,11 @@ bool TFormMain::SaveTo(const QString& fileName) {
 bool TFormMain::ActionFileSaveExecute() {
     if (factory_.FileName().empty()) return ActionFileSaveAsExecute();
     EmptyTrashBeforeSave();
-    return SaveTo(QString::fromLatin1(factory_.FileName()));
+    return SaveTo(FromLocalPath(factory_.FileName()));
 }
 
 QString TFormMain::InitialSaveName() const {
-    if (!factory_.FileName().empty()) return QString::fromLatin1(factory_.FileName());
+    if (!factory_.FileName().empty()) return FromLocalPath(factory_.FileName());
     if (!currentYear_) return {};
     const std::string name =
         currentYear_->DisplayText() + " " + currentYear_->GetAttributeText("TUTOR_NAME");
@@ -186,17 +183,12 @@ void TFormMain::ActionFileExitExecute() {
     }
 }
 
-bool TFormMain::HasAnyChange() const {
-    return factory_.HasStatus(StoredStatus::New) || factory_.HasStatus(StoredStatus::Modified) ||
-           factory_.HasStatus(StoredStatus::Deleted);
-}
-
 void TFormMain::closeEvent(QCloseEvent* event) {
     if (isVisible() && !AskYesNo("Exit Application", "Do You wish to Exit the application")) {
         event->ignore();
         return;
     }
-    if (HasAnyChange() &&
+    if (factory_.HasChanges() &&
         AskYesNo("Save Before Exit", "Would you like to save your changes before exiting the application"))
         ActionFileSaveExecute();
     event->accept();

@@ -56,7 +56,6 @@ private:
     bool SaveTo(const QString& fileName);
     bool OpenFile(const QString& fileName);
     QString InitialSaveName() const;
-    bool HasAnyChange() const;
 
     CRovanFactory& factory_;
     FileDialogs& dialogs_;
