@@ -34,8 +34,12 @@ bool QtUserPrompts::Ask(const std::string& caption, const std::string& text,
     return box.clickedButton() == accept;
 }
 
-void QtBusyCursor::Begin() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void QtBusyCursor::Begin() {
+    if (depth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
-void QtBusyCursor::End() { QApplication::restoreOverrideCursor(); }
+void QtBusyCursor::End() {
+    if (depth_ > 0 && --depth_ == 0) QApplication::restoreOverrideCursor();
+}
 
 }  // namespace vantaro

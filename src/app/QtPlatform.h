@@ -10,11 +10,15 @@ public:
     bool Ask(const std::string& caption, const std::string& text, MessageButtons buttons) override;
 };
 
-// The hourglass as Qt's override cursor; nested uses stack.
+// The hourglass as Qt's override cursor. Busy work nested in busy work (sorting every object of a
+// store, each with its own scope) reaches Qt only at the outer Begin and End.
 class QtBusyCursor final : public BusyCursor {
 public:
     void Begin() override;
     void End() override;
+
+private:
+    int depth_ = 0;
 };
 
 }  // namespace vantaro

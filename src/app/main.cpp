@@ -12,13 +12,17 @@
 
 namespace {
 
-// Qt aborts without a display; say so in one line instead.
+// On X11 and Wayland systems Qt aborts without a display; say so in one line instead.
 bool HasDisplay() {
+#if defined(__linux__) || defined(__FreeBSD__)
     auto set = [](const char* name) {
         const char* value = std::getenv(name);
         return value && *value;
     };
     return set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
 }
 
 }  // namespace
