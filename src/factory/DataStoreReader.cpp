@@ -79,7 +79,11 @@ private:
             Fail("the line is longer than " + std::to_string(kMaxStoreLineLength) + " bytes");
         }
         const std::string_view line = TrimView(raw);
-        if (line.size() < 2 || line.front() != '<' || line.back() != '>' || line[1] == '/') return;
+        if (line.size() < 2 || line.front() != '<' || line.back() != '>') return;
+        if (line[1] == '/') {
+            if (line.substr(2, line.size() - 3) == kObjectStoreTag) closed_ = true;
+            return;
+        }
         const std::string_view tag = TagNameOf(line);
         if (tag == kObjectTag) {
             TakeObject(line);
@@ -118,6 +122,9 @@ private:
 
     void SetRoot() {
         if (storeLine_ == 0) Fail("this is not a data store (it has no OBJECT_STORE line)", 0);
+        // Every store is written whole; without its last line the file was cut short and the
+        // objects after the cut would be lost without a word.
+        if (!closed_) Fail("the file is incomplete: it ends before its </OBJECT_STORE> line");
         if (!hasRootID_) FailConvert("ROOT_OBJECT_ID is missing", storeLine_);
         const std::optional<std::int32_t> id = TryIDFromText(rootText_);
         if (!id) FailConvert("ROOT_OBJECT_ID \"" + rootText_ + "\" is not a number", storeLine_);
@@ -151,6 +158,7 @@ private:
     int lineNumber_ = 0;
     int storeLine_ = 0;
     bool hasRootID_ = false;
+    bool closed_ = false;
     std::string rootText_;
 };
 

@@ -217,6 +217,9 @@ std::vector<BadStoreCase> BadStoreCases() {
          false},
         {"DuplicateID", Replaced(Fixture(), "<OBJECT ID=\"3\"", "<OBJECT ID=\"2\""),
          "the object ID 2 is used twice (first at line 20)", 27, false},
+        // A plain file cut short used to read as a store without its later objects.
+        {"TruncatedText", Fixture().substr(0, Fixture().find("<OBJECT ID=\"3\"")),
+         "ends before its </OBJECT_STORE> line", 26, false},
         {"LineLongerThanOneMegabyte",
          Replaced(Fixture(), tail, "<ATTRIBUTE NAME=\"X\">" + std::string(kMaxStoreLineLength, 'x') + "</ATTRIBUTE>\r\n" + tail),
          "longer than 1048576 bytes", 39, false},
