@@ -99,10 +99,10 @@ void CRovanFactory::Append(const std::string& fileName, CRovanFactory& scratch) 
     if (fileName == FileName()) return;
     if (std::find(appendedFiles_.begin(), appendedFiles_.end(), fileName) != appendedFiles_.end())
         return;
-    appendedFiles_.push_back(fileName);
-
     scratch.NewDataStore(false);
     scratch.Open(fileName);
+    // Only a file that could be read counts as taken: one that failed may be mended and tried again.
+    appendedFiles_.push_back(fileName);
     scratch.RenumberAsNew(true);
     CYear* year = Year();
     CYear* scratchYear = scratch.Year();

@@ -6,6 +6,7 @@
 #include "domain/People.h"
 #include "domain/PupilRecords.h"
 #include "domain/Subjects.h"
+#include "routines/Errors.h"
 #include "support/TempDir.h"
 
 namespace vantaro::test {
@@ -104,6 +105,20 @@ TEST_F(AppendTest, EachFileIsTakenOnceUntilTheNextLoad) {
     EXPECT_TRUE(factory.AppendedFiles().empty());
     factory.Append(Path("other.ods"), scratch);
     EXPECT_EQ(factory.Year()->FindInAssociation("PUPILS", "Anna Smith")->AssociationCount("NOTES"), 3);
+}
+
+// It used to be listed before it was read, so a damaged file, once mended, was refused.
+TEST_F(AppendTest, AFileThatCouldNotBeReadCanBeAppendedOnceMended) {
+    const std::string good = ReadFileBytes(dir / "other.ods");
+    std::string damaged = good;
+    damaged.insert(damaged.find("<OBJECT "), "<OBJECT ID=\"900\" CLASS=\"CNoSuchClass\">\r\n</OBJECT>\r\n\r\n");
+    WriteFileBytes(dir / "other.ods", damaged);
+    EXPECT_THROW(factory.Append(Path("other.ods"), scratch), EVantaro);
+    EXPECT_TRUE(factory.AppendedFiles().empty());
+
+    WriteFileBytes(dir / "other.ods", good);
+    factory.Append(Path("other.ods"), scratch);
+    EXPECT_EQ(anna->AssociationCount("NOTES"), 3);
 }
 
 TEST_F(AppendTest, AStoreWithoutMatchingPupilsMergesNothing) {
