@@ -15,11 +15,6 @@
 namespace vantaro {
 namespace {
 
-constexpr int kDaysInWeek = 7;
-
-// A stored date that is a real day: not empty, not a marker, not unreadable.
-bool IsRealDate(DateTime value) { return value > 0; }
-
 // 1 for Monday to 7 for Sunday.
 int IsoWeekday(DateTime value) { return (DayOfWeek(value) + 5) % kDaysInWeek + 1; }
 

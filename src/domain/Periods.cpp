@@ -20,9 +20,6 @@
 namespace vantaro {
 namespace {
 
-// A stored date that is a real day (not empty, not a marker, not unreadable).
-bool IsRealDate(DateTime value) { return value > 0; }
-
 std::string FourDigitYear(DateTime value) {
     char text[16];
     std::snprintf(text, sizeof text, "%04d", DecodeDate(value).year);

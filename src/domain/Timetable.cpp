@@ -3,12 +3,11 @@
 #include "domain/Schema.h"
 #include "domain/StoredAccess.h"
 #include "routines/NumberText.h"
+#include "routines/DateTime.h"
 #include "routines/Platform.h"
 
 namespace vantaro {
 namespace {
-
-constexpr int kDaysInWeek = 7;
 
 // The day number in a text, when it is a whole number from 0 to 7.
 std::optional<int> DayNumberIn(std::string_view text) {

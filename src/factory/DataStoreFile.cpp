@@ -19,6 +19,7 @@
 #include "factory/StoreArchive.h"
 #include "factory/StoreProgress.h"
 #include "routines/Platform.h"
+#include "routines/XMLRoutines.h"
 
 namespace vantaro {
 namespace {
@@ -80,10 +81,6 @@ void ShowSaveFailure(SaveStep step) {
             Platform::Prompts().Ask(kSaveErrorCaption, kNotSavedMessage, MessageButtons::Close);
             return;
     }
-}
-
-bool IsWritten(const CStored& object) {
-    return object.Status() != StoredStatus::Deleted && object.Status() != StoredStatus::Transient;
 }
 
 }  // namespace
@@ -173,16 +170,14 @@ void CFactory::TranslateHiddenIDs(const std::vector<std::pair<std::int32_t, std:
     if (renumbered.empty() || hiddenIDs_.empty()) return;
     const std::map<std::int32_t, std::int32_t> newID(renumbered.begin(), renumbered.end());
     std::string translated;
-    std::size_t from = 0;
-    while (from <= hiddenIDs_.size()) {
-        const std::size_t comma = std::min(hiddenIDs_.find(',', from), hiddenIDs_.size());
-        const std::string_view item = std::string_view(hiddenIDs_).substr(from, comma - from);
+    bool first = true;
+    ForEachListItem(hiddenIDs_, [&](std::string_view item) {
+        if (!first) translated += ',';
+        first = false;
         const std::optional<std::int32_t> id = TryIDFromText(item);
         const auto found = id ? newID.find(*id) : newID.end();
         translated += found != newID.end() ? std::to_string(found->second) : std::string(item);
-        if (comma < hiddenIDs_.size()) translated += ',';
-        from = comma + 1;
-    }
+    });
     hiddenIDs_ = std::move(translated);
 }
 

@@ -100,11 +100,11 @@ void AppendBlock(std::string& text, std::string_view block, const CStored& objec
     CheckLineLength(lineLength + block.size() - from, object);
 }
 
+}  // namespace
+
 bool IsWritten(const CStored& object) {
     return object.Status() != StoredStatus::Deleted && object.Status() != StoredStatus::Transient;
 }
-
-}  // namespace
 
 std::string BuildStoreText(const CObjectStore& store, std::int32_t rootID, std::string_view hiddenIDs) {
     const int count = store.Count();

@@ -7,6 +7,11 @@
 namespace vantaro {
 
 class CObjectStore;
+class CStored;
+
+// Whether an object goes into the data store file: deleted and transient objects do not. Saving
+// gives permanent IDs to exactly these.
+bool IsWritten(const CStored& object);
 
 // The whole text of a data store file for the objects of a store, in store order, leaving out
 // deleted and transient objects. A raw carriage return or line feed in a line is written as

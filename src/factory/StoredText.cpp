@@ -36,17 +36,23 @@ void AppendID(std::string& text, std::int32_t id) {
     text.append(digits, static_cast<std::size_t>(end - digits));
 }
 
-// Calls visit with each item of a comma list in order, as ListItem gives them: in one pass, where
-// asking ListItem for each would scan the list from its start every time.
-template <class Visit>
-void ForEachListItem(std::string_view list, Visit visit) {
-    if (list.empty()) return;
-    for (std::size_t begin = 0;;) {
-        const std::size_t comma = list.find(',', begin);
-        visit(list.substr(begin, (comma == std::string_view::npos ? list.size() : comma) - begin));
-        if (comma == std::string_view::npos) return;
-        begin = comma + 1;
+// Rebuilds a list in place from the items of its text: place(item, read) puts the item's entry
+// at position read (appending when the list is that short), advances read when it took a place,
+// and tells whether it changed an entry. The list is cut to what was read, also when a bad item
+// stops the reading. True when the list changed.
+template <class Entries, class Place>
+bool RebuildList(Entries& entries, std::string_view content, Place place) {
+    const std::size_t before = entries.size();
+    std::size_t read = 0;
+    bool changed = false;
+    try {
+        ForEachListItem(content, [&](std::string_view item) { changed = place(item, read) || changed; });
+    } catch (...) {
+        entries.resize(read);
+        throw;
     }
+    entries.resize(read);
+    return changed || read != before;
 }
 
 }  // namespace
@@ -55,68 +61,51 @@ void CStored::ResolveReferences() {
     for (int i = 0; i < properties_.Count(); ++i) ResolveLine(i);
 }
 
-// The list is rebuilt in place: an entry that already refers to the object read keeps its
-// reference (and a link its record), so resolving an unchanged line allocates nothing. A text
-// that is not a number leaves the list holding what was read before it.
+// An entry that already refers to the object read keeps its reference (and a link its record),
+// so resolving an unchanged line allocates nothing. A text that is not a number leaves the list
+// holding what was read before it.
 void CStored::ResolveLine(int index) {
     CAttachedList* list = properties_.List(index);
     const std::string_view tag = properties_.Tag(index);
     if (!list || !IsReferenceTag(tag)) return;
     const std::string content = properties_.Content(index);
-    std::size_t read = 0;
-    bool changed = false;
     if (tag == kLink) {
         auto& slots = list->Links();
-        const std::size_t before = slots.size();
-        try {
-            ForEachListItem(content, [&](std::string_view item) {
-                const std::size_t stop = item.find('.');
-                CStored* source = nullptr;
-                CStored* target = nullptr;
-                if (stop != std::string_view::npos) {
-                    source = FindByID(IDFromText(NumericChars(item.substr(0, stop))));
-                    target = FindByID(IDFromText(NumericChars(item.substr(stop + 1, kLinkTargetChars))));
-                }
-                if (read == slots.size()) slots.emplace_back();
-                std::unique_ptr<CLink>& slot = slots[read++];
-                if (!source || !target) {
-                    changed = changed || slot;
-                    slot.reset();
-                } else if (!slot || slot->Source() != source || slot->Target() != target) {
-                    slot = std::make_unique<CLink>(source, target);
-                    changed = true;
-                }
-            });
-        } catch (...) {
-            slots.resize(read);
-            NoteResolvedListChange();
-            throw;
-        }
-        slots.resize(read);
-        if (changed || read != before) NoteResolvedListChange();
+        const bool changed = RebuildList(slots, content, [&](std::string_view item, std::size_t& read) {
+            const std::size_t stop = item.find('.');
+            CStored* source = nullptr;
+            CStored* target = nullptr;
+            if (stop != std::string_view::npos) {
+                source = FindByID(IDFromText(NumericChars(item.substr(0, stop))));
+                target = FindByID(IDFromText(NumericChars(item.substr(stop + 1, kLinkTargetChars))));
+            }
+            if (read == slots.size()) slots.emplace_back();
+            std::unique_ptr<CLink>& slot = slots[read++];
+            if (!source || !target) {
+                const bool had = slot != nullptr;
+                slot.reset();
+                return had;
+            }
+            if (slot && slot->Source() == source && slot->Target() == target) return false;
+            slot = std::make_unique<CLink>(source, target);
+            return true;
+        });
+        if (changed) NoteResolvedListChange();
         return;
     }
     auto& members = list->Members();
-    const std::size_t before = members.size();
-    try {
-        ForEachListItem(content, [&](std::string_view item) {
-            CStored* object = FindByID(IDFromText(item));
-            if (!object) return;
-            if (read == members.size()) {
-                members.emplace_back(object);
-            } else if (members[read].Get() != object) {
-                members[read] = StoredRef(object);
-                changed = true;
-            }
-            ++read;
-        });
-    } catch (...) {
-        members.resize(read);
-        NoteResolvedListChange();
-        throw;
-    }
-    members.resize(read);
-    if (changed || read != before) NoteResolvedListChange();
+    const bool changed = RebuildList(members, content, [&](std::string_view item, std::size_t& read) {
+        CStored* object = FindByID(IDFromText(item));
+        if (!object) return false;
+        if (read++ == members.size()) {
+            members.emplace_back(object);
+            return false;
+        }
+        if (members[read - 1].Get() == object) return false;
+        members[read - 1] = StoredRef(object);
+        return true;
+    });
+    if (changed) NoteResolvedListChange();
     // An object whose aggregate relation no longer resolves cannot exist without it.
     if (tag == kRelation && members.empty() && IsAggregate(index)) status_ = StoredStatus::Deleted;
 }

@@ -18,6 +18,11 @@ constexpr DateTime kOpenEnded = -1;
 constexpr DateTime kToBeConfirmed = -2;
 constexpr DateTime kToBeCancelled = -3;
 
+constexpr int kDaysInWeek = 7;
+
+// A stored date that is a real day: not empty, not a marker, not unreadable.
+constexpr bool IsRealDate(DateTime value) { return value > 0; }
+
 struct DateParts {
     int year = 0;
     int month = 0;

@@ -32,6 +32,18 @@ std::string SetAttribute(std::string_view line, std::string_view name, std::stri
 // Comma lists of IDs such as "12,15".
 int ListCount(std::string_view text);
 std::string ListItem(std::string_view text, int index);
+// Calls visit with each item of a comma list in order, as ListItem gives them, in one pass (an
+// empty list has none; a trailing comma gives a last empty item).
+template <class Visit>
+void ForEachListItem(std::string_view list, Visit visit) {
+    if (list.empty()) return;
+    for (std::size_t begin = 0;;) {
+        const std::size_t comma = list.find(',', begin);
+        visit(list.substr(begin, (comma == std::string_view::npos ? list.size() : comma) - begin));
+        if (comma == std::string_view::npos) return;
+        begin = comma + 1;
+    }
+}
 
 // Free text <-> tag content. UnescapeText is the exact inverse of EscapeText.
 std::string EscapeText(std::string_view text);
