@@ -97,7 +97,11 @@ double BestShellTime(int runs, const std::string& command) {
     return ok ? time : -1;
 }
 
-std::string Quote(const std::string& path) { return "'" + path + "'"; }
+std::string Quote(const std::string& path) {
+    std::string quoted = "'";
+    for (const char c : path) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
 
 long long StatusKilobytes(const char* field) {
     std::ifstream status("/proc/self/status");
