@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   g++ make cmake ninja-build          # compiler and build
   qt6-base-dev                        # Qt 6 Widgets, PrintSupport, Test, moc, offscreen platform
+  qt6-svg-dev                         # the grid's SVG icons
   libgtest-dev                        # GoogleTest
   fonts-dejavu-core                   # a font for the interface and offscreen tests
   lhasa jlha-utils p7zip-full         # LHA peers the archive tests compare with

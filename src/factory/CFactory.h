@@ -153,6 +153,8 @@ public:
     // from FileName).
     void WriteSettings();
     static std::string SettingsKey();
+    // The settings a first run starts with.
+    static CFactorySettings DefaultSettings();
     // The program's folder, ending with a separator; the app sets it to the executable's folder.
     // Until then it is the folder the process started in.
     static const std::string& ProgramFolder();

@@ -179,6 +179,12 @@ void CFactory::SetProgramFolder(const std::string& folder) {
 
 std::string CFactory::DefaultDataStorePath() { return ProgramFolder() + kDefaultStoreName; }
 
+CFactorySettings CFactory::DefaultSettings() {
+    CFactorySettings settings;
+    SetDefaults(settings);
+    return settings;
+}
+
 void CFactory::ReadSettings() {
     SetDefaults(settings_);
     fileName_ = DefaultDataStorePath();

@@ -1,0 +1,255 @@
+#include "grid/GridPageReport.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+
+#include "factory/CFactory.h"
+#include "factory/CStored.h"
+#include "grid/CellText.h"
+#include "grid/GridColors.h"
+#include "grid/ImageList.h"
+#include "grid/TFrameGridAncestor.h"
+#include "routines/NumberText.h"
+#include "routines/TextBasics.h"
+#include "routines/XMLRoutines.h"
+
+namespace vantaro {
+namespace {
+
+constexpr double kMinimumBand = 89;     // 8.9 mm
+constexpr double kGuideTop = 1;         // 0.1 mm
+constexpr double kTextLeft = 8;         // 0.8 mm
+constexpr double kTextTop = 2;          // 0.2 mm
+constexpr double kTextNarrower = 12;    // 1.2 mm
+constexpr double kTextShorter = 4;      // 0.4 mm
+constexpr double kPrintLevelIndent = 40;     // 4 mm
+constexpr double kPageMargin = 127;     // 12.7 mm
+constexpr double kTypeImage = 45;       // a type image 4.5 mm square, with 0.5 mm after it
+constexpr double kCheckImage = 35;
+constexpr double kImageGap = 5;
+constexpr double kPicture = 32 * 254.0 / 96;  // a 32-pixel picture at the screen's 96 dots per inch
+constexpr double kHeaderGap = 30;
+
+QFont HeaderFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(10);
+    font.setBold(true);
+    return font;
+}
+
+// The header from the root year: "TUTOR_NAME, SCHOOL_NAME year", leaving out what is empty.
+std::string YearHeader(const CFactory* factory) {
+    const CStored* year = factory ? factory->Root() : nullptr;
+    if (!year) return {};
+    std::string text;
+    const std::string tutor = year->GetAttributeText("TUTOR_NAME");
+    if (!tutor.empty()) text = tutor + ",";
+    const std::string school = year->GetAttributeText("SCHOOL_NAME");
+    if (!school.empty()) text = Trim(text + " " + school);
+    const std::string name = year->DisplayText();
+    if (!name.empty()) text = Trim(text + " " + name);
+    return text;
+}
+
+}  // namespace
+
+// Device pixels per tenth of a millimetre, and the page's bands in tenths.
+struct GridPageReport::Units {
+    explicit Units(QPrinter& printer) : device(&printer) {
+        scale = printer.resolution() / 254.0;
+        const QRectF paint = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+        const QRectF paper = printer.pageLayout().fullRect(QPageLayout::Millimeter);
+        bandWidth = paint.width() * 10;
+        pageWidth = paper.width() * 10;
+        pageHeight = paint.height() * 10;
+    }
+    double Px(double tenths) const { return tenths * scale; }
+    double Tenths(double pixels) const { return pixels / scale; }
+
+    double scale = 1;
+    double bandWidth = 0;
+    double pageWidth = 0;
+    double pageHeight = 0;
+    double detailTop = 0;
+    double detailBottom = 0;
+    double lineHeight = 0;  // tenths
+    QPaintDevice* device;
+};
+
+GridPageReport::GridPageReport(TFrameGridAncestor& frame)
+    : frame_(frame), header_(FromLatin1(YearHeader(frame.Factory()))), font_(frame.GridFont()) {
+    for (int column = 0; column < frame_.grid_->ColumnCount(); ++column)
+        fractions_.push_back(frame_.ColumnWidth(column));
+}
+
+std::vector<GridPageReport::Guide> GridPageReport::Guides(double bandWidth) const {
+    std::vector<Guide> guides;
+    double left = 0;
+    for (double fraction : fractions_) {
+        const double width = std::isfinite(fraction) ? std::max(std::round(bandWidth * fraction), 0.0) : 0;
+        guides.push_back({left, width});
+        left += width;
+    }
+    return guides;
+}
+
+bool GridPageReport::IsTooWide(QPrinter& printer) const {
+    const Units units(printer);
+    for (const Guide& guide : Guides(units.bandWidth))
+        if (guide.left + guide.width > units.pageWidth - kPageMargin) return true;
+    return false;
+}
+
+bool GridPageReport::StartsTitlePage(int row) const {
+    if (!frame_.pagePerTitle_ || row == 0) return false;
+    for (int column = 0; column < frame_.grid_->ColumnCount(); ++column)
+        if (CellValue(frame_.Cell(column, row), cell::kStyle) == cell::kTitle) return true;
+    return false;
+}
+
+int GridPageReport::Render(QPrinter& printer) {
+    Units units(printer);
+    guides_ = Guides(units.bandWidth);
+    bandPages_.clear();
+    QPainter painter;
+    if (!painter.begin(&printer)) return 0;
+    const QFontMetricsF headerMetrics(HeaderFont(), &printer);
+    units.detailTop = units.Tenths(headerMetrics.height()) + kHeaderGap;
+    units.detailBottom = units.pageHeight - units.Tenths(headerMetrics.height()) - kHeaderGap;
+    units.lineHeight = units.Tenths(LineHeight(font_, &printer));
+    const double detailHeight = units.detailBottom - units.detailTop;
+
+    int page = 1;
+    double y = units.detailTop;
+    DrawPageFrame(painter, page, units);
+    const auto newPage = [&] {
+        printer.newPage();
+        DrawPageFrame(painter, ++page, units);
+        y = units.detailTop;
+    };
+    for (int row = 0; row < frame_.grid_->RowCount(); ++row) {
+        const double height = BandHeight(row, units);
+        if (y > units.detailTop && (StartsTitlePage(row) || y + height > units.detailBottom)) newPage();
+        bandPages_.push_back(page);
+        if (height <= detailHeight) {
+            DrawBand(painter, row, y, height, units);
+            y += height;
+            continue;
+        }
+        // A band taller than a page: slices of whole text lines, one page each.
+        const double linesPerPage = std::max(std::floor((detailHeight - kGuideTop - kTextTop) / units.lineHeight), 1.0);
+        const double slice = linesPerPage * units.lineHeight;
+        for (double shown = 0; shown < height;) {
+            const double first = shown == 0 ? kGuideTop + kTextTop + slice : slice;
+            const double part = std::min(first, height - shown);
+            painter.save();
+            painter.setClipRect(QRectF(0, units.Px(y), units.Px(units.bandWidth), units.Px(part)));
+            DrawBand(painter, row, y - shown, height, units);
+            painter.restore();
+            shown += part;
+            y += part;
+            if (shown < height) newPage();
+        }
+    }
+    painter.end();
+    return page;
+}
+
+void GridPageReport::DrawPageFrame(QPainter& painter, int page, const Units& units) const {
+    painter.save();
+    painter.setFont(HeaderFont());
+    painter.setPen(Qt::gray);
+    const QRectF header(0, 0, units.Px(units.bandWidth), units.Px(units.detailTop - kHeaderGap));
+    painter.drawText(header, Qt::AlignRight | Qt::AlignTop, header_);
+    if (!frame_.pagePerTitle_) {
+        const QRectF footer(0, units.Px(units.detailBottom + kHeaderGap), units.Px(units.bandWidth),
+                            units.Px(units.pageHeight - units.detailBottom - kHeaderGap));
+        painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom, QString::number(page));
+    }
+    painter.restore();
+}
+
+double GridPageReport::BandHeight(int row, const Units& units) const {
+    double height = kMinimumBand;
+    for (int column = 0; column < static_cast<int>(guides_.size()); ++column) {
+        const std::string& markup = frame_.Cell(column, row);
+        if (markup.empty()) continue;
+        const CellFacts facts = ReadCellFacts(markup);
+        if (facts.style == cell::kImage) continue;
+        const QString text = FromLatin1(CellDisplayText(markup, frame_.Factory()));
+        if (text.isEmpty()) continue;
+        double width = guides_[column].width - 4 - kPrintLevelIndent * std::max(facts.level, 0) - kTextNarrower;
+        if (facts.type != -1) width -= kTypeImage + kImageGap;
+        if (facts.check != -1) width -= kCheckImage + kImageGap;
+        const int lines = WrappedLineCount(text, font_, std::max(units.Px(width), 1.0), units.device);
+        height = std::max(height, 2 * kGuideTop + 2 * kTextTop + kTextShorter / 2 + lines * units.lineHeight);
+    }
+    return height;
+}
+
+void GridPageReport::DrawBand(QPainter& painter, int row, double top, double height, const Units& units) const {
+    for (int column = 0; column < static_cast<int>(guides_.size()); ++column) {
+        const std::string& markup = frame_.Cell(column, row);
+        if (markup.empty() || guides_[column].width <= 0) continue;
+        DrawCell(painter, ReadCellFacts(markup), markup, guides_[column], top, height, units);
+    }
+}
+
+void GridPageReport::DrawCell(QPainter& painter, const CellFacts& facts, const std::string& markup,
+                              const Guide& guide, double top, double height, const Units& units) const {
+    const double level = std::max(facts.level, 0);
+    double left = guide.left + 2 + kPrintLevelIndent * level;
+    double width = guide.width - 4 - kPrintLevelIndent * level;
+    if (facts.effect.InRun()) {
+        left = guide.left - 2;
+        width = guide.width + 4;
+    } else if (facts.effect.StartsRun()) {
+        width = guide.width + 2 - kPrintLevelIndent * level;
+    } else if (facts.effect.EndsRun()) {
+        left = guide.left - 2;
+        width = guide.width - 2;
+    }
+    const QRectF box(units.Px(left), units.Px(top + kGuideTop), units.Px(width), units.Px(height - 2 * kGuideTop));
+
+    if (facts.style == cell::kImage) {
+        long long index = -1;
+        if (!TryReadInteger(TagContent(markup), index) || !frame_.images_.pictures) return;
+        const QRectF slot(units.Px(guide.left), units.Px(top + 2 * kGuideTop), units.Px(guide.width),
+                          units.Px(height - 4 * kGuideTop));
+        const double size = units.Px(kPicture);
+        frame_.images_.pictures->DrawScaled(
+            painter, QRectF(slot.center().x() - size / 2, slot.center().y() - size / 2, size, size),
+            static_cast<int>(index));
+        return;
+    }
+
+    const CFactorySettings& settings = frame_.Settings();
+    const QPalette& palette = QApplication::palette();
+    TColor fill = 0;
+    bool boxed = true;
+    if (facts.style == cell::kTitle) fill = settings.TitleBackgroundColor;
+    else if (facts.style == cell::kHeading || facts.style == cell::kLink) fill = settings.HeadingBackgroundColor;
+    else if (facts.style == cell::kInfo) fill = settings.InfoBackgroundColor;
+    else boxed = false;
+    if (boxed) painter.fillRect(box, ResolveColor(fill, palette));
+
+    QRectF text(box.left() + units.Px(kTextLeft), box.top() + units.Px(kTextTop),
+                box.width() - units.Px(kTextNarrower), box.height() - units.Px(kTextShorter));
+    const auto drawImage = [&](const ImageList* images, int index, double size) {
+        if (!images || index == -1) return;
+        images->DrawScaled(painter, QRectF(text.left(), text.top(), units.Px(size), units.Px(size)), index);
+        text.setLeft(text.left() + units.Px(size + kImageGap));
+    };
+    drawImage(frame_.images_.types, facts.type, kTypeImage);
+    drawImage(frame_.images_.checks, facts.check, kCheckImage);
+    if (!boxed) painter.fillRect(text, Qt::white);
+    painter.setFont(font_);
+    painter.setPen(Qt::black);
+    DrawCellText(painter, text, FromLatin1(CellDisplayText(markup, frame_.Factory())), true, false);
+}
+
+}  // namespace vantaro
