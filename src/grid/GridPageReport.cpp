@@ -182,7 +182,9 @@ double GridPageReport::BandHeight(int row, const Units& units) const {
         if (facts.style == cell::kImage) continue;
         const QString text = FromLatin1(CellDisplayText(markup, frame_.Factory()));
         if (text.isEmpty()) continue;
-        double width = guides_[column].width - 4 - kPrintLevelIndent * std::max(facts.level, 0) - kTextNarrower;
+        const double runRight = facts.effect.StartsRun() ? RunRight(column, row) : -1;
+        const double right = runRight >= 0 ? runRight : guides_[column].left + guides_[column].width - 2;
+        double width = right - guides_[column].left - 2 - kPrintLevelIndent * std::max(facts.level, 0) - kTextNarrower;
         if (facts.type != -1) width -= kTypeImage + kImageGap;
         if (facts.check != -1) width -= kCheckImage + kImageGap;
         const int lines = WrappedLineCount(text, font_, std::max(units.Px(width), 1.0), units.device);
@@ -191,16 +193,36 @@ double GridPageReport::BandHeight(int row, const Units& units) const {
     return height;
 }
 
+// The right edge of the box of the last cell of the run a cell starts; -1 when the run has no end.
+double GridPageReport::RunRight(int column, int row) const {
+    for (int next = column + 1; next < static_cast<int>(guides_.size()); ++next) {
+        const CellEffect effect = ReadEffect(CellValue(frame_.Cell(next, row), cell::kEffect));
+        if (effect.EndsRun()) return guides_[next].left + guides_[next].width - 4;
+        if (effect.StartsRun()) break;
+    }
+    return -1;
+}
+
 void GridPageReport::DrawBand(QPainter& painter, int row, double top, double height, const Units& units) const {
     for (int column = 0; column < static_cast<int>(guides_.size()); ++column) {
         const std::string& markup = frame_.Cell(column, row);
         if (markup.empty() || guides_[column].width <= 0) continue;
-        DrawCell(painter, ReadCellFacts(markup), markup, guides_[column], top, height, units);
+        const CellFacts facts = ReadCellFacts(markup);
+        DrawCell(painter, facts, markup, guides_[column], top, height, -1, Pass::Boxes, units);
+    }
+    // Texts after every box, so a run's text is not covered by the run's later boxes.
+    for (int column = 0; column < static_cast<int>(guides_.size()); ++column) {
+        const std::string& markup = frame_.Cell(column, row);
+        if (markup.empty() || guides_[column].width <= 0) continue;
+        const CellFacts facts = ReadCellFacts(markup);
+        const double textRight = facts.effect.StartsRun() ? RunRight(column, row) : -1;
+        DrawCell(painter, facts, markup, guides_[column], top, height, textRight, Pass::Contents, units);
     }
 }
 
 void GridPageReport::DrawCell(QPainter& painter, const CellFacts& facts, const std::string& markup,
-                              const Guide& guide, double top, double height, const Units& units) const {
+                              const Guide& guide, double top, double height, double textRight, Pass pass,
+                              const Units& units) const {
     const double level = std::max(facts.level, 0);
     double left = guide.left + 2 + kPrintLevelIndent * level;
     double width = guide.width - 4 - kPrintLevelIndent * level;
@@ -217,6 +239,7 @@ void GridPageReport::DrawCell(QPainter& painter, const CellFacts& facts, const s
 
     if (facts.style == cell::kImage) {
         long long index = -1;
+        if (pass == Pass::Boxes) return;
         if (!TryReadInteger(TagContent(markup), index) || !frame_.images_.pictures) return;
         const QRectF slot(units.Px(guide.left), units.Px(top + 2 * kGuideTop), units.Px(guide.width),
                           units.Px(height - 4 * kGuideTop));
@@ -235,10 +258,15 @@ void GridPageReport::DrawCell(QPainter& painter, const CellFacts& facts, const s
     else if (facts.style == cell::kHeading || facts.style == cell::kLink) fill = settings.HeadingBackgroundColor;
     else if (facts.style == cell::kInfo) fill = settings.InfoBackgroundColor;
     else boxed = false;
-    if (boxed) painter.fillRect(box, ResolveColor(fill, palette));
+    if (pass == Pass::Boxes) {
+        if (boxed) painter.fillRect(box, ResolveColor(fill, palette));
+        return;
+    }
 
     QRectF text(box.left() + units.Px(kTextLeft), box.top() + units.Px(kTextTop),
                 box.width() - units.Px(kTextNarrower), box.height() - units.Px(kTextShorter));
+    // A run's text goes across the whole run, as on screen.
+    if (textRight >= 0) text.setRight(units.Px(textRight) - units.Px(kTextNarrower - kTextLeft));
     const auto drawImage = [&](const ImageList* images, int index, double size) {
         if (!images || index == -1) return;
         images->DrawScaled(painter, QRectF(text.left(), text.top(), units.Px(size), units.Px(size)), index);

@@ -53,8 +53,11 @@ private:
     std::vector<Guide> Guides(double bandWidth) const;
     double BandHeight(int row, const Units& units) const;
     void DrawBand(QPainter& painter, int row, double top, double height, const Units& units) const;
+    enum class Pass { Boxes, Contents };
+    // textRight: where a run's text ends (tenths), or -1 for the cell's own text box.
     void DrawCell(QPainter& painter, const CellFacts& facts, const std::string& markup, const Guide& guide,
-                  double top, double height, const Units& units) const;
+                  double top, double height, double textRight, Pass pass, const Units& units) const;
+    double RunRight(int column, int row) const;
     void DrawPageFrame(QPainter& painter, int page, const Units& units) const;
     bool StartsTitlePage(int row) const;
 

@@ -1,10 +1,13 @@
 #include "grid/TStringGrid.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 
 #include <algorithm>
+
+#include "grid/GridAccessible.h"
 
 namespace vantaro {
 namespace {
@@ -16,6 +19,7 @@ constexpr int kWheelNotch = 120;
 }  // namespace
 
 TStringGrid::TStringGrid(TStringGridHost& host, QWidget* parent) : QAbstractScrollArea(parent), host_(host) {
+    GridAccessible::Install();
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
@@ -239,6 +243,13 @@ void TStringGrid::MoveCurrent(int columnStep, int rowStep, bool extend) {
     SelectCell(column, row, extend);
     ScrollIntoView(column, row);
     viewport()->update();
+    if (QAccessible::isActive()) {
+        if (auto* grid = dynamic_cast<GridAccessible*>(QAccessible::queryAccessibleInterface(this))) {
+            QAccessibleEvent event(this, QAccessible::Focus);
+            event.setChild(grid->IndexOfCell(column, row));
+            QAccessible::updateAccessibility(&event);
+        }
+    }
 }
 
 void TStringGrid::UpdateScrollBars() {

@@ -90,6 +90,9 @@ public:
     void SelectCell(int column, int row, bool extend = false);
     bool IsSelected(int column, int row) const { return Selection().contains(column, row); }
 
+    // What a cell shows as text, for screen readers.
+    QString CellText(int column, int row) const { return host_.GridCellText(column, row); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
