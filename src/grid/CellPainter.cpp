@@ -85,7 +85,7 @@ void CellPainter::Draw(const CellToPaint& cell) {
         if (cell.drawsOwnText) {
             painter_.setPen(TextColor(facts, cell.highlighted));
             DrawCellText(painter_, area.adjusted(kTextPadding, kTextPadding, -kTextPadding, -kTextPadding),
-                         cell.text, facts.style == cell::kData, facts.style != cell::kData);
+                         cell.text, facts.style == cell::kData, facts.style != cell::kData, wrapper_);
         }
     }
 
@@ -97,7 +97,7 @@ void CellPainter::Draw(const CellToPaint& cell) {
 void CellPainter::DrawRunText(const CellFacts& endFacts, const QRect& area, const QString& text) {
     painter_.setPen(TextColor(endFacts, false));
     DrawCellText(painter_, area.adjusted(kTextPadding, kTextPadding, -kTextPadding, -kTextPadding), text,
-                 false, true);
+                 false, true, wrapper_);
 }
 
 }  // namespace vantaro

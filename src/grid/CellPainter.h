@@ -10,6 +10,7 @@ class QPainter;
 namespace vantaro {
 
 class ImageList;
+class TextWrapper;
 
 // The images a page draws its cells with; any may be null.
 struct CellImages {
@@ -35,8 +36,8 @@ struct CellToPaint {
 // images, and a run's text across the whole run.
 class CellPainter {
 public:
-    CellPainter(QPainter& painter, const GridPalette& palette, const CellImages& images)
-        : painter_(painter), palette_(palette), images_(images) {}
+    CellPainter(QPainter& painter, const GridPalette& palette, const CellImages& images, TextWrapper& wrapper)
+        : painter_(painter), palette_(palette), images_(images), wrapper_(wrapper) {}
 
     void Draw(const CellToPaint& cell);
     // The text of a run's first cell across the run, in the text colour of the run's last cell.
@@ -53,6 +54,7 @@ private:
     QPainter& painter_;
     const GridPalette& palette_;
     const CellImages& images_;
+    TextWrapper& wrapper_;
 };
 
 QRect ToQRect(const PixelRect& rect);

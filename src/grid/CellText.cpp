@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QTextLayout>
 
 #include <algorithm>
 
@@ -31,12 +30,6 @@ QString Describe(char32_t code, const QString& equivalent) {
     const QString name = QStringLiteral("U+%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')).toUpper();
     if (equivalent.isEmpty()) return name + QStringLiteral(" left out");
     return name + QStringLiteral(" as ") + equivalent;
-}
-
-QTextOption WrapOption() {
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    return option;
 }
 
 }  // namespace
@@ -71,63 +64,92 @@ QStringList Paragraphs(const QString& text) {
     return unified.split(QLatin1Char('\n'));
 }
 
-qreal LineHeight(const QFont& font, QPaintDevice* device) { return QFontMetricsF(font, device).height(); }
+TextWrapper::TextWrapper(const QFont& font, QPaintDevice* device)
+    : font_(font), device_(device), metrics_(font, device), lineHeight_(metrics_.height()),
+      space_(metrics_.horizontalAdvance(QLatin1Char(' '))) {}
 
-int WrappedLineCount(const QString& text, const QFont& font, qreal width, QPaintDevice* device) {
-    const QFontMetricsF metrics(font, device);
-    int lines = 0;
-    for (const QString& paragraph : Paragraphs(text)) {
-        if (metrics.horizontalAdvance(paragraph) <= width) {
-            ++lines;
+qreal TextWrapper::Advance(const QString& word) {
+    const auto found = advances_.constFind(word);
+    if (found != advances_.constEnd()) return *found;
+    // A page's words repeat; a page of unusual text must not make the memory grow without end.
+    if (advances_.size() > 50000) advances_.clear();
+    const qreal advance = metrics_.horizontalAdvance(word);
+    advances_.insert(word, advance);
+    return advance;
+}
+
+// A word wider than the whole width is cut after the last character that fits (at least one).
+void TextWrapper::BreakWord(const QString& word, qreal width, QStringList& lines, QString& line, qreal& used) {
+    QString rest = word;
+    while (!rest.isEmpty()) {
+        qsizetype fits = 1;
+        while (fits < rest.size() && metrics_.horizontalAdvance(rest.left(fits + 1)) <= width) ++fits;
+        if (fits == rest.size()) {
+            line = rest;
+            used = metrics_.horizontalAdvance(rest);
+            return;
+        }
+        lines.append(rest.left(fits));
+        rest = rest.mid(fits);
+    }
+}
+
+void TextWrapper::WrapParagraph(const QString& paragraph, qreal width, QStringList& lines) {
+    if (Advance(paragraph) <= width) {
+        lines.append(paragraph);
+        return;
+    }
+    QString line;
+    qreal used = 0;
+    bool lineStarted = false;
+    for (const QString& word : paragraph.split(QLatin1Char(' '))) {
+        const qreal advance = word.isEmpty() ? 0 : Advance(word);
+        if (lineStarted && used + space_ + advance <= width) {
+            line += QLatin1Char(' ');
+            line += word;
+            used += space_ + advance;
             continue;
         }
-        QTextLayout layout(paragraph, font, device);
-        layout.setTextOption(WrapOption());
-        layout.beginLayout();
-        int count = 0;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(std::max<qreal>(width, 1));
-            ++count;
+        if (lineStarted) lines.append(line);
+        lineStarted = true;
+        if (advance <= width) {
+            line = word;
+            used = advance;
+        } else {
+            BreakWord(word, width, lines, line, used);
         }
-        layout.endLayout();
-        lines += std::max(count, 1);
     }
+    lines.append(line);
+}
+
+QStringList TextWrapper::Lines(const QString& text, qreal width) {
+    QStringList lines;
+    QString expanded = text;
+    expanded.replace(QLatin1Char('\t'), QStringLiteral("    "));
+    for (const QString& paragraph : Paragraphs(expanded)) WrapParagraph(paragraph, std::max<qreal>(width, 1), lines);
     return lines;
 }
 
-void DrawCellText(QPainter& painter, const QRectF& area, const QString& text, bool wrap, bool elide) {
+int TextWrapper::LineCount(const QString& text, qreal width) { return static_cast<int>(Lines(text, width).size()); }
+
+void DrawCellText(QPainter& painter, const QRectF& area, const QString& text, bool wrap, bool elide,
+                  TextWrapper& wrapper) {
     if (text.isEmpty() || area.width() <= 0 || area.height() <= 0) return;
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
-    const QFont font = painter.font();
-    const QFontMetricsF metrics(font, painter.device());
-    const qreal lineHeight = metrics.height();
+    painter.setFont(wrapper.Font());
+    const QFontMetricsF metrics(wrapper.Font(), painter.device());
+    const QStringList lines = wrap ? wrapper.Lines(text, area.width()) : Paragraphs(text);
     qreal y = area.top();
-    for (const QString& paragraph : Paragraphs(text)) {
+    for (const QString& line : lines) {
         if (y >= area.bottom()) break;
-        const qreal advance = metrics.horizontalAdvance(paragraph);
-        if (advance <= area.width() || !wrap) {
-            QString shown = paragraph;
-            if (elide && advance > area.width()) {
-                shown = metrics.elidedText(paragraph, Qt::ElideRight, area.width());
-                if (shown.isEmpty()) shown = QString(kEllipsis);
-            }
-            painter.drawText(QPointF(area.left(), y + metrics.ascent()), shown);
-            y += lineHeight;
-            continue;
+        QString shown = line;
+        if (elide && metrics.horizontalAdvance(line) > area.width()) {
+            shown = metrics.elidedText(line, Qt::ElideRight, area.width());
+            if (shown.isEmpty()) shown = QString(kEllipsis);
         }
-        QTextLayout layout(paragraph, font, painter.device());
-        layout.setTextOption(WrapOption());
-        layout.beginLayout();
-        qreal lineTop = 0;
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(area.width());
-            line.setPosition(QPointF(0, lineTop));
-            lineTop += lineHeight;
-        }
-        layout.endLayout();
-        layout.draw(&painter, QPointF(area.left(), y));
-        y += lineTop;
+        painter.drawText(QPointF(area.left(), y + metrics.ascent()), shown);
+        y += wrapper.LineHeight();
     }
     painter.restore();
 }

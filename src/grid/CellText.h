@@ -4,6 +4,8 @@
 // lines: painting, row heights, the in-place editor and printing all wrap alike.
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -31,17 +33,37 @@ std::string ToStoredText(const QString& text, QStringList* replaced = nullptr);
 // The text's lines as typed: split at CR LF, LF or CR.
 QStringList Paragraphs(const QString& text);
 
-// The number of lines the text takes when wrapped at word boundaries (or anywhere, for a word
-// wider than the width) to `width` in the font.
-int WrappedLineCount(const QString& text, const QFont& font, qreal width,
-                     QPaintDevice* device = nullptr);
+// Breaks cell text into lines in one font on one device: at line breaks, and where a line would
+// pass the width, after the last whole word that fits (or inside a word wider than the width).
+// Painting, row heights and printing all break lines here, so a row is as tall as the text drawn
+// in it. Word widths are remembered, so measuring a page again costs little.
+class TextWrapper {
+public:
+    explicit TextWrapper(const QFont& font, QPaintDevice* device = nullptr);
 
-// Draws the text in the painter's font and pen from the area's top left, one line per line
-// height, clipped to the area. Wrapped, or else each paragraph on one line, cut with an ellipsis
-// when `elide` is set.
-void DrawCellText(QPainter& painter, const QRectF& area, const QString& text, bool wrap, bool elide);
+    QStringList Lines(const QString& text, qreal width);
+    int LineCount(const QString& text, qreal width);
+    qreal LineHeight() const { return lineHeight_; }
+    const QFont& Font() const { return font_; }
+    QPaintDevice* Device() const { return device_; }
 
-// The line height every cell text uses: the font's height.
-qreal LineHeight(const QFont& font, QPaintDevice* device = nullptr);
+private:
+    qreal Advance(const QString& word);
+    void WrapParagraph(const QString& paragraph, qreal width, QStringList& lines);
+    void BreakWord(const QString& word, qreal width, QStringList& lines, QString& line, qreal& used);
+
+    QFont font_;
+    QPaintDevice* device_;
+    QFontMetricsF metrics_;
+    qreal lineHeight_;
+    qreal space_;
+    QHash<QString, qreal> advances_;
+};
+
+// Draws the text in the wrapper's font and the painter's pen from the area's top left, one line
+// per line height, clipped to the area. Wrapped, or else each paragraph on one line, cut with an
+// ellipsis when `elide` is set.
+void DrawCellText(QPainter& painter, const QRectF& area, const QString& text, bool wrap, bool elide,
+                  TextWrapper& wrapper);
 
 }  // namespace vantaro

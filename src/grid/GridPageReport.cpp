@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "factory/CFactory.h"
 #include "factory/CStored.h"
@@ -59,7 +60,8 @@ std::string YearHeader(const CFactory* factory) {
 
 // Device pixels per tenth of a millimetre, and the page's bands in tenths.
 struct GridPageReport::Units {
-    explicit Units(QPrinter& printer) : device(&printer) {
+    explicit Units(QPrinter& printer, const QFont& font)
+        : device(&printer), wrapper(std::make_shared<TextWrapper>(font, &printer)) {
         scale = printer.resolution() / 254.0;
         const QRectF paint = printer.pageLayout().paintRect(QPageLayout::Millimeter);
         const QRectF paper = printer.pageLayout().fullRect(QPageLayout::Millimeter);
@@ -78,6 +80,7 @@ struct GridPageReport::Units {
     double detailBottom = 0;
     double lineHeight = 0;  // tenths
     QPaintDevice* device;
+    std::shared_ptr<TextWrapper> wrapper;
 };
 
 GridPageReport::GridPageReport(TFrameGridAncestor& frame)
@@ -98,7 +101,7 @@ std::vector<GridPageReport::Guide> GridPageReport::Guides(double bandWidth) cons
 }
 
 bool GridPageReport::IsTooWide(QPrinter& printer) const {
-    const Units units(printer);
+    const Units units(printer, font_);
     for (const Guide& guide : Guides(units.bandWidth))
         if (guide.left + guide.width > units.pageWidth - kPageMargin) return true;
     return false;
@@ -112,7 +115,7 @@ bool GridPageReport::StartsTitlePage(int row) const {
 }
 
 int GridPageReport::Render(QPrinter& printer) {
-    Units units(printer);
+    Units units(printer, font_);
     guides_ = Guides(units.bandWidth);
     bandPages_.clear();
     QPainter painter;
@@ -120,7 +123,7 @@ int GridPageReport::Render(QPrinter& printer) {
     const QFontMetricsF headerMetrics(HeaderFont(), &printer);
     units.detailTop = units.Tenths(headerMetrics.height()) + kHeaderGap;
     units.detailBottom = units.pageHeight - units.Tenths(headerMetrics.height()) - kHeaderGap;
-    units.lineHeight = units.Tenths(LineHeight(font_, &printer));
+    units.lineHeight = units.Tenths(units.wrapper->LineHeight());
     const double detailHeight = units.detailBottom - units.detailTop;
 
     int page = 1;
@@ -187,7 +190,7 @@ double GridPageReport::BandHeight(int row, const Units& units) const {
         double width = right - guides_[column].left - 2 - kPrintLevelIndent * std::max(facts.level, 0) - kTextNarrower;
         if (facts.type != -1) width -= kTypeImage + kImageGap;
         if (facts.check != -1) width -= kCheckImage + kImageGap;
-        const int lines = WrappedLineCount(text, font_, std::max(units.Px(width), 1.0), units.device);
+        const int lines = units.wrapper->LineCount(text, std::max(units.Px(width), 1.0));
         height = std::max(height, 2 * kGuideTop + 2 * kTextTop + kTextShorter / 2 + lines * units.lineHeight);
     }
     return height;
@@ -275,9 +278,8 @@ void GridPageReport::DrawCell(QPainter& painter, const CellFacts& facts, const s
     drawImage(frame_.images_.types, facts.type, kTypeImage);
     drawImage(frame_.images_.checks, facts.check, kCheckImage);
     if (!boxed) painter.fillRect(text, Qt::white);
-    painter.setFont(font_);
     painter.setPen(Qt::black);
-    DrawCellText(painter, text, FromLatin1(CellDisplayText(markup, frame_.Factory())), true, false);
+    DrawCellText(painter, text, FromLatin1(CellDisplayText(markup, frame_.Factory())), true, false, *units.wrapper);
 }
 
 }  // namespace vantaro

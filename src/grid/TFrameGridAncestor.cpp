@@ -57,6 +57,12 @@ const CFactorySettings& TFrameGridAncestor::Settings() const {
 
 QFont TFrameGridAncestor::GridFont() const { return SettingsFont(Settings().Font); }
 
+TextWrapper& TFrameGridAncestor::Wrapper() {
+    const QFont font = GridFont();
+    if (!wrapper_ || wrapper_->Font() != font) wrapper_ = std::make_unique<TextWrapper>(font);
+    return *wrapper_;
+}
+
 void TFrameGridAncestor::SetRangeSelect(bool on) {
     TFrameAncestor::SetRangeSelect(on);
     grid_->SetRangeSelect(on);
@@ -154,8 +160,8 @@ void TFrameGridAncestor::ApplyRowHeights() {
 }
 
 int TFrameGridAncestor::RowHeight(int row) {
-    const QFont font = GridFont();
-    const int lineHeight = static_cast<int>(std::ceil(LineHeight(font)));
+    TextWrapper& wrapper = Wrapper();
+    const int lineHeight = static_cast<int>(std::ceil(wrapper.LineHeight()));
     const int cap = std::max(grid_->ClientHeight() - kRowCapRoom, lineHeight + kRowMargin);
     int height = 0;
     for (int column = 0; column < grid_->ColumnCount(); ++column) {
@@ -168,7 +174,7 @@ int TFrameGridAncestor::RowHeight(int row) {
             QString text = FromLatin1(CellDisplayText(markup, Factory()));
             // A final line break opens no line of its own until something is typed after it.
             if (text.endsWith(QLatin1Char('\n'))) text.chop(text.endsWith(QStringLiteral("\r\n")) ? 2 : 1);
-            int lines = text.isEmpty() ? 0 : WrappedLineCount(text, font, layout.text.Width() - 2 * kTextPadding);
+            int lines = text.isEmpty() ? 0 : wrapper.LineCount(text, layout.text.Width() - 2 * kTextPadding);
             if (!facts.readOnly) ++lines;
             cellHeight = lines * lineHeight;
         }
@@ -209,8 +215,7 @@ void TFrameGridAncestor::DrawGridCell(QPainter& painter, int column, int row, co
     if (markup.empty()) return;
     CellImages images = images_;
     if (Controller()) images.actions = Controller()->ActionImages();
-    CellPainter cellPainter(painter, *palette_, images);
-    painter.setFont(grid_->font());
+    CellPainter cellPainter(painter, *palette_, images, Wrapper());
 
     const CellFacts facts = ReadCellFacts(markup);
     CellToPaint paint;

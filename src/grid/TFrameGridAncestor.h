@@ -20,6 +20,7 @@ class CellEditor;
 class CFactory;
 struct CFactorySettings;
 class GridPalette;
+class TextWrapper;
 
 // The base of every grid page. A page supplies the fraction of the width each column takes
 // (ColumnWidth) and the code that fills the cells (BuildPage); the frame sizes, draws, scrolls,
@@ -133,6 +134,8 @@ protected:
     const CFactory* Factory() const;
     const CFactorySettings& Settings() const;
     QFont GridFont() const;
+    // Breaks text into lines in the grid's font; made again when the font changes.
+    TextWrapper& Wrapper();
 
     // TStringGridHost.
     void GridPaintBegin() override;
@@ -177,6 +180,7 @@ private:
     std::unique_ptr<QPrinter> printer_;
     CellImages images_;
     std::unique_ptr<GridPalette> palette_;  // resolved at the start of each paint
+    std::unique_ptr<TextWrapper> wrapper_;
 
     bool rebuilding_ = false;
     int savedLeftColumn_ = 0;

@@ -14,7 +14,7 @@ namespace {
 
 class GridFrameTest : public GridTest {
 protected:
-    int LineHeight() const { return static_cast<int>(std::ceil(vantaro::LineHeight(frame->Grid().font()))); }
+    int LineHeight() const { return static_cast<int>(std::ceil(TextWrapper(frame->Grid().font()).LineHeight())); }
 
     // Rows of one label each; the first is a title.
     void ShowLabelRows(int count, int fixedRows, int mode) {
