@@ -11,7 +11,10 @@
 #include <QPainter>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+
+#include <unistd.h>
 
 #include "domain/CRovanFactory.h"
 #include "domain/Periods.h"
@@ -111,8 +114,18 @@ void PrintAgainstBudget(const std::string& what, double milliseconds, double bud
     PrintFigure(what, milliseconds, "ms", "budget", budget, "ms", {goal, milliseconds <= budget});
 }
 
-int Run(int argc, char** argv) {
+// Qt's offscreen platform, with a private runtime folder when the session has none.
+void UseOffscreenPlatform() {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (std::getenv("XDG_RUNTIME_DIR")) return;
+    const auto runtime = std::filesystem::temp_directory_path() / ("vantaro-bench-" + std::to_string(::getuid()));
+    std::filesystem::create_directories(runtime);
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+}
+
+int Run(int argc, char** argv) {
+    UseOffscreenPlatform();
     QApplication application(argc, argv);
     CRovanFactory factory;
     factory.ReadSettings();
@@ -126,9 +139,17 @@ int Run(int argc, char** argv) {
     auto* page = new SyntheticPage(pagePupils, kColumns, &window);
     page->setGeometry(window.rect());
     window.show();
-    const Stopwatch first;
     page->Refresh(0);
-    PrintAgainstBudget("first build, no word widths known", first.Seconds() * kMilliseconds, kBuildBudget);
+    // A frame's first build, before its wrapper knows any word's width.
+    const double cold = BestOf(5, [&] {
+        SyntheticPage fresh(pagePupils, kColumns, &window);
+        fresh.setGeometry(window.rect());
+        fresh.show();
+        const Stopwatch watch;
+        fresh.Refresh(0);
+        return watch.Seconds();
+    }) * kMilliseconds;
+    PrintAgainstBudget("first build, no word widths known", cold, kBuildBudget);
 
     const double build = BestTime(10, [&] { page->Refresh(1); }) * kMilliseconds;
     PrintAgainstBudget("build and lay out 300 x 20 page", build, kBuildBudget);

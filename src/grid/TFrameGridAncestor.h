@@ -85,7 +85,7 @@ public:
     // The frame whose cell was dropped on this one in the last drop, while it exists.
     TFrameGridAncestor* DropSourceFrame() const { return dropSource_; }
     // What a drag from this frame's pressed cell carries.
-    QMimeData* NewDragData() const;
+    QMimeData* NewDragData();
 
     // Printing.
     void ShowPreview(bool on);

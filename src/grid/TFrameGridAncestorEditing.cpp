@@ -87,10 +87,12 @@ void TFrameGridAncestor::TellReplacedCharacters(const QStringList& replaced) {
 }
 
 void TFrameGridAncestor::EndEdit() {
-    if (ending_ || !editor_->isVisible()) return;
+    if (ending_ || !IsEditing()) return;
     const ScopedFlag ending(ending_);
+    const bool hadFocus = editor_->hasFocus();
     CommitEdit();
     editor_->hide();
+    if (hadFocus) grid_->setFocus();
     editColumn_ = -1;
     editRow_ = -1;
     grid_->viewport()->update();
@@ -107,11 +109,11 @@ void TFrameGridAncestor::MemoEditChange() {
     const int row = editRow_;
     const int caret = editor_->textCursor().position();
     ReportErrors([&] {
-        WriteEditorText();
+        CommitEdit();
         grid_->SetRowHeight(row, RowHeight(row));
         const QRect rect = grid_->CellRect(column, row);
         if (!rect.isEmpty() && rect.bottom() + 1 >= grid_->ClientHeight()) grid_->SetTopRow(grid_->TopRow() + 1);
-        if (!editor_->isVisible()) {
+        if (!IsEditing()) {
             BeginEdit(column, row);
             QTextCursor cursor = editor_->textCursor();
             cursor.setPosition(std::min(caret, static_cast<int>(editor_->document()->characterCount()) - 1));

@@ -123,8 +123,8 @@ void TFrameGridAncestor::GridActivateCurrent() {
 
 void TFrameGridAncestor::GridCopy() { CopyToClipboard(); }
 
-QMimeData* TFrameGridAncestor::NewDragData() const {
-    auto* data = new GridDragData(const_cast<TFrameGridAncestor*>(this));
+QMimeData* TFrameGridAncestor::NewDragData() {
+    auto* data = new GridDragData(this);
     data->setText(FromLatin1(CellDisplayText(pressedMarkup_, Factory())));
     return data;
 }

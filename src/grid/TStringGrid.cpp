@@ -16,6 +16,13 @@ constexpr int kDefaultWidth = 64;
 constexpr int kDefaultHeight = 24;
 constexpr int kWheelNotch = 120;
 
+// Sizes for every column (or row): missing ones take the default, negative ones 0.
+std::vector<int> Sizes(std::vector<int> sizes, std::size_t count, int fallback) {
+    sizes.resize(count, fallback);
+    for (int& size : sizes) size = std::max(size, 0);
+    return sizes;
+}
+
 }  // namespace
 
 TStringGrid::TStringGrid(TStringGridHost& host, QWidget* parent) : QAbstractScrollArea(parent), host_(host) {
@@ -49,35 +56,35 @@ void TStringGrid::SetShape(int columns, int rows, int fixedRows, int fixedColumn
     anchor_ = clampCell(anchor_);
     current_ = clampCell(current_);
     if (!rangeSelect_) anchor_ = current_;
-    topRow_ = std::clamp(topRow_, fixedRows_, MaxTopRow());
-    leftColumn_ = std::clamp(leftColumn_, fixedColumns_, MaxLeftColumn());
-    UpdateScrollBars();
-    viewport()->update();
+    SizesChanged();
 }
 
 void TStringGrid::SetColumnWidths(std::vector<int> widths) {
-    widths.resize(widths_.size(), kDefaultWidth);
-    for (int& width : widths) width = std::max(width, 0);
-    widths_ = std::move(widths);
-    leftColumn_ = std::clamp(leftColumn_, fixedColumns_, MaxLeftColumn());
-    UpdateScrollBars();
-    viewport()->update();
+    widths_ = Sizes(std::move(widths), widths_.size(), kDefaultWidth);
+    SizesChanged();
 }
 
 void TStringGrid::SetRowHeights(std::vector<int> heights) {
-    heights.resize(heights_.size(), kDefaultHeight);
-    for (int& height : heights) height = std::max(height, 0);
-    heights_ = std::move(heights);
-    topRow_ = std::clamp(topRow_, fixedRows_, MaxTopRow());
+    heights_ = Sizes(std::move(heights), heights_.size(), kDefaultHeight);
+    SizesChanged();
+}
+
+// Keeps the scroll position within the new sizes and shows them.
+void TStringGrid::SizesChanged() {
+    const int top = std::clamp(topRow_, fixedRows_, MaxTopRow());
+    const int left = std::clamp(leftColumn_, fixedColumns_, MaxLeftColumn());
+    const bool moved = top != topRow_ || left != leftColumn_;
+    topRow_ = top;
+    leftColumn_ = left;
     UpdateScrollBars();
     viewport()->update();
+    if (moved) host_.GridScrolled();
 }
 
 void TStringGrid::SetRowHeight(int row, int height) {
     if (row < 0 || row >= RowCount()) return;
     heights_[row] = std::max(height, 0);
-    UpdateScrollBars();
-    viewport()->update();
+    SizesChanged();
 }
 
 int TStringGrid::ColumnWidth(int column) const {

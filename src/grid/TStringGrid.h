@@ -112,6 +112,7 @@ private:
     int Step(int from, int step, bool rows) const;
     void MoveCurrent(int columnStep, int rowStep, bool extend);
     void UpdateScrollBars();
+    void SizesChanged();
     int FixedHeight() const;
     int FixedWidth() const;
     void PaintFocus(QPainter& painter);
