@@ -10,7 +10,7 @@ class QPainter;
 
 namespace vantaro {
 
-// A list of square images of one size, drawn from SVG resources: crisp at any device pixel ratio
+// A list of square images of one size, addressed by index and drawn from SVG resources: crisp at any device pixel ratio
 // on screen (rendered once per ratio and kept in Qt's pixmap cache) and as vectors on paper.
 class ImageList {
 public:
@@ -18,7 +18,8 @@ public:
 
     int Count() const { return static_cast<int>(resources_.size()); }
     int Size() const { return size_; }
-    bool Has(int index) const { return index >= 0 && index < Count(); }
+    // An index within the list whose entry has an image (an entry may be left empty).
+    bool Has(int index) const { return index >= 0 && index < Count() && !resources_[index].isEmpty(); }
 
     // Draws the image at its own size, centred in the slot; nothing for an index not in the list.
     void Draw(QPainter& painter, const QRect& slot, int index) const;

@@ -1,0 +1,233 @@
+#include "controllers/TFormControlerAncestor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+
+#include "controllers/ControllerImages.h"
+#include "controllers/SharedActions.h"
+#include "controllers/property/TFormPropertyControler.h"
+#include "controllers/selection/TFormSelectionControler.h"
+#include "factory/CFactory.h"
+#include "grid/GridColors.h"
+#include "grid/GridErrors.h"
+#include "grid/ImageList.h"
+#include "grid/TFrameGridAncestor.h"
+#include "grid/markup/CellReaders.h"
+#include "routines/TextBasics.h"
+#include "routines/WindowPosition.h"
+#include "routines/Words.h"
+
+namespace vantaro {
+namespace {
+
+const char* const kImageProperty = "imageIndex";
+
+std::string UpperName(const QAction& action) { return UpperCase(action.objectName().toLatin1().toStdString()); }
+
+}  // namespace
+
+TFormControlerAncestor::TFormControlerAncestor(const char* windowClassName, QSize defaultSize, QWidget* parent)
+    : TFormAncestor(windowClassName, defaultSize, parent) {
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(QStringLiteral("PopupMenu"));
+    popupDefault_ = popupMenu_->addAction(QString());
+    popupDefault_->setObjectName(QStringLiteral("PopupItemDefaultAction"));
+    QFont bold = popupDefault_->font();
+    bold.setBold(true);
+    popupDefault_->setFont(bold);
+    connect(popupDefault_, &QAction::triggered, this, [this] { RunAction(action_); });
+    popupProperties_ = popupMenu_->addAction(QStringLiteral("Properties..."));
+    popupProperties_->setObjectName(QStringLiteral("PopupItemProperties"));
+    popupDelete_ = popupMenu_->addAction(QStringLiteral("Delete"));
+    popupDelete_->setObjectName(QStringLiteral("PopupItemDelete"));
+    popupSeparator_ = popupMenu_->addSeparator();
+    popupSeparator_->setObjectName(QStringLiteral("PopupSeperatorDefaultAction"));
+    AddSharedActions();
+    connect(popupProperties_, &QAction::triggered, this, [this] { RunAction(FindAction("ACTIONTARGETPROPERTIES")); });
+    connect(popupDelete_, &QAction::triggered, this, [this] { RunAction(FindAction("ACTIONTARGETDELETE")); });
+}
+
+TFormControlerAncestor::~TFormControlerAncestor() {
+    if (loop_) loop_->quit();
+}
+
+void TFormControlerAncestor::AddSharedActions() {
+    AddObjectActions(*this);
+    AddChooseActions(*this);
+    AddSelectActions(*this);
+    AddNewActions(*this);
+    AddNoteActions(*this);
+    AddAttributeActions(*this);
+    AddPrintActions(*this);
+}
+
+const CFactory* TFormControlerAncestor::Factory() { return CFactory::MainFactory(); }
+
+QAction* TFormControlerAncestor::AddAction(std::string_view name, std::string_view caption, int image,
+                                           const QKeySequence& shortcut, Handler handler) {
+    auto* action = new QAction(QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size())), this);
+    action->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    action->setProperty(kImageProperty, image);
+    if (image >= 0) action->setIcon(ControllerImages().Icon(image));
+    if (!shortcut.isEmpty()) {
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+    actions_.push_back(action);
+    handlers_.push_back(std::move(handler));
+    connect(action, &QAction::triggered, this, [this, action] { RunAction(action); });
+    return action;
+}
+
+QAction* TFormControlerAncestor::FindAction(std::string_view name) const {
+    for (QAction* action : actions_)
+        if (UpperName(*action) == name) return action;
+    return nullptr;
+}
+
+void TFormControlerAncestor::SetHandler(std::string_view name, Handler handler) {
+    for (std::size_t i = 0; i < actions_.size(); ++i)
+        if (UpperName(*actions_[i]) == UpperCase(name)) handlers_[i] = std::move(handler);
+}
+
+void TFormControlerAncestor::RunAction(QAction* action) {
+    if (!action) return;
+    const auto found = std::find(actions_.begin(), actions_.end(), action);
+    if (found == actions_.end()) return;
+    const Handler handler = handlers_[found - actions_.begin()];
+    if (handler) ReportErrors(handler);
+}
+
+int TFormControlerAncestor::ActionImageIndex(const std::string& name) const {
+    const QAction* action = FindAction(UpperCase(name));
+    return action ? action->property(kImageProperty).toInt() : -1;
+}
+
+const ImageList* TFormControlerAncestor::ActionImages() const { return &ControllerImages(); }
+
+void TFormControlerAncestor::SetCellContext(const std::string& markup) {
+    if (markup.empty()) {
+        target_ = {};
+        source_ = {};
+        action_ = nullptr;
+        return;
+    }
+    target_ = StoredRef(CellTarget(markup, Factory()));
+    source_ = StoredRef(CellSource(markup, Factory()));
+    action_ = FindAction(UpperCase(CellValue(markup, cell::kAction)));
+}
+
+void TFormControlerAncestor::RunCell(const std::string& markup) {
+    SetCellContext(markup);
+    if (action_) RunAction(action_);
+}
+
+void TFormControlerAncestor::ShowCellMenu(int, int, const std::string& markup) {
+    SetCellContext(markup);
+    popupDefault_->setVisible(action_ != nullptr);
+    popupSeparator_->setVisible(action_ != nullptr);
+    if (action_) {
+        popupDefault_->setText(action_->text());
+        popupDefault_->setIcon(action_->icon());
+    }
+    const CStored* target = CurrentTarget();
+    const bool deletable = target && target->ClassName() != "CYear" && target->ClassName() != "CTeachingDay";
+    popupProperties_->setVisible(deletable);
+    popupDelete_->setVisible(deletable);
+    if (deletable) popupDelete_->setText(QString::fromLatin1("Delete " + ClassWords(target->ClassName())));
+    const QList<QAction*> entries = popupMenu_->actions();
+    for (qsizetype i = 4; i < entries.size(); ++i) entries[i]->setVisible(false);
+}
+
+void TFormControlerAncestor::SetCurrentView(TFrameGridAncestor* view) {
+    view_ = view;
+    if (view) view->SetController(this);
+}
+
+void TFormControlerAncestor::Refresh(int mode) {
+    if (view_) view_->Refresh(mode);
+}
+
+void TFormControlerAncestor::RefreshAfterChange() {
+    if (view_) view_->Refresh(1);
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget == this || !widget->isVisible()) continue;
+        if (auto* property = qobject_cast<TFormPropertyControler*>(widget)) property->Refresh(0);
+        else if (auto* chooser = qobject_cast<TFormSelectionControler*>(widget)) chooser->Refresh(0);
+    }
+}
+
+bool TFormControlerAncestor::AddNewObject(CStored* parent, CStored* newObject) {
+    if (!newObject) return false;
+    TFormPropertyControler properties(this);
+    if (properties.ShowProperties(newObject, this, true)) {
+        RefreshAfterChange();
+        return true;
+    }
+    if (CFactory* factory = newObject->GetFactory()) factory->RemoveObject(newObject).reset();
+    if (parent) parent->ResolveReferences();
+    return false;
+}
+
+void TFormControlerAncestor::CentreOver(const QWidget* owner) {
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect frame = geometry();
+    std::optional<WindowRect> ownerRect;
+    if (owner) {
+        const QRect o = owner->window()->geometry();
+        ownerRect = WindowRect{o.left() - area.left(), o.top() - area.top(), o.width(), o.height()};
+    }
+    const WindowRect placed = CentreWindow({0, 0, frame.width(), frame.height()}, ownerRect,
+                                           {area.width(), area.height()});
+    move(area.left() + placed.left, area.top() + placed.top);
+}
+
+bool TFormControlerAncestor::ExecModal(QWidget* owner) {
+    if (owner) {
+        setParent(owner->window(), windowFlags() | Qt::Window);
+    }
+    setWindowModality(Qt::ApplicationModal);
+    CentreOver(owner);
+    answer_ = false;
+    QEventLoop loop;
+    loop_ = &loop;
+    QPointer<TFormControlerAncestor> alive(this);
+    show();
+    raise();
+    activateWindow();
+    loop.exec(QEventLoop::DialogExec);
+    if (!alive) return false;
+    loop_ = nullptr;
+    hide();
+    return answer_;
+}
+
+void TFormControlerAncestor::CloseWith(bool answer) {
+    answer_ = answer;
+    if (loop_) loop_->quit();
+    else hide();
+}
+
+void TFormControlerAncestor::showEvent(QShowEvent* event) {
+    TFormAncestor::showEvent(event);
+    if (const CFactory* factory = Factory()) setFont(SettingsFont(factory->Settings().Font));
+    if (refreshOnShow_ && view_) view_->Refresh(0);
+}
+
+void TFormControlerAncestor::closeEvent(QCloseEvent* event) {
+    if (loop_) {
+        event->ignore();
+        CloseWith(CloseButtonAnswer());
+        return;
+    }
+    TFormAncestor::closeEvent(event);
+}
+
+}  // namespace vantaro

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "controllers/TFormControlerAncestor.h"
+
+namespace vantaro {
+
+class TFormSelectionControler : public TFormControlerAncestor {
+    Q_OBJECT
+
+public:
+    explicit TFormSelectionControler(QWidget* parent = nullptr);
+};
+
+}  // namespace vantaro
