@@ -6,7 +6,9 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
+#include <QToolBar>
 
 #include "controllers/ControllerImages.h"
 #include "controllers/SharedActions.h"
@@ -173,6 +175,57 @@ bool TFormControlerAncestor::AddNewObject(CStored* parent, CStored* newObject) {
     if (CFactory* factory = newObject->GetFactory()) factory->RemoveObject(newObject).reset();
     if (parent) parent->ResolveReferences();
     return false;
+}
+
+QToolBar& TFormControlerAncestor::ToolBar() {
+    if (!toolBar_) {
+        toolBar_ = addToolBar(QStringLiteral("Tools"));
+        toolBar_->setObjectName(QStringLiteral("PanelToolBar"));
+        toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
+    return *toolBar_;
+}
+
+QToolBar& TFormControlerAncestor::PrintBar() {
+    if (!printBar_) {
+        printBar_ = addToolBar(QStringLiteral("Print"));
+        printBar_->setObjectName(QStringLiteral("PanelPrintBar"));
+        printBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        printBar_->hide();
+    }
+    return *printBar_;
+}
+
+QMenu& TFormControlerAncestor::PrintMenu() {
+    if (!printMenu_) {
+        printMenu_ = new QMenu(QStringLiteral("Preview"), this);
+        printMenu_->setObjectName(QStringLiteral("PrintMenu"));
+    }
+    return *printMenu_;
+}
+
+// While a preview shows, the window's own menus and tool bar give way to the preview's.
+void TFormControlerAncestor::SetPrintMode(bool on) {
+    if (on == printMode_) return;
+    printMode_ = on;
+    if (on) {
+        hiddenMenus_.clear();
+        for (QAction* menu : menuBar()->actions())
+            if (menu->isVisible()) {
+                menu->setVisible(false);
+                hiddenMenus_.push_back(menu);
+            }
+        if (!printMenuEntry_) printMenuEntry_ = menuBar()->addMenu(&PrintMenu());
+        printMenuEntry_->setVisible(true);
+        if (toolBar_) toolBar_->hide();
+        PrintBar().show();
+    } else {
+        for (QAction* menu : hiddenMenus_) menu->setVisible(true);
+        hiddenMenus_.clear();
+        if (printMenuEntry_) printMenuEntry_->setVisible(false);
+        PrintBar().hide();
+        if (toolBar_) toolBar_->show();
+    }
 }
 
 void TFormControlerAncestor::CentreOver(const QWidget* owner) {

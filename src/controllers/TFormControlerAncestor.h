@@ -16,6 +16,7 @@
 class QAction;
 class QEventLoop;
 class QMenu;
+class QToolBar;
 
 namespace vantaro {
 
@@ -84,6 +85,15 @@ public:
     QAction* PopupItemProperties() const { return popupProperties_; }
     QAction* PopupItemDelete() const { return popupDelete_; }
 
+    // The tool bar (PanelToolBar), made when first asked for; the print bar (PanelPrintBar) and
+    // the print-preview menu (PrintMenu, one menu "Preview"), which replace the tool bar and the
+    // window's own menus while a preview shows.
+    QToolBar& ToolBar();
+    QToolBar& PrintBar();
+    QMenu& PrintMenu();
+    void SetPrintMode(bool on);
+    bool InPrintMode() const { return printMode_; }
+
     // Modal running. ExecModal shows the window over the owner (or the screen) and returns the
     // answer given to CloseWith.
     bool ExecModal(QWidget* owner);
@@ -116,6 +126,12 @@ private:
     QAction* popupProperties_ = nullptr;
     QAction* popupDelete_ = nullptr;
     QAction* popupSeparator_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QToolBar* printBar_ = nullptr;
+    QMenu* printMenu_ = nullptr;
+    QAction* printMenuEntry_ = nullptr;
+    std::vector<QAction*> hiddenMenus_;
+    bool printMode_ = false;
     QEventLoop* loop_ = nullptr;
     bool answer_ = false;
     bool refreshOnShow_ = true;

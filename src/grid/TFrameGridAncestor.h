@@ -72,6 +72,8 @@ public:
     virtual void BeginEdit(int column, int row);
     virtual void EndEdit();
     virtual void CommitEdit();
+    // Closes the editor and drops what was typed since the last commit.
+    void CancelEdit();
     bool IsEditing() const { return editColumn_ >= 0; }
     QPoint EditingCell() const { return {editColumn_, editRow_}; }
     void CycleCheck(int column, int row);
@@ -126,6 +128,16 @@ protected:
     void EndPage(int fixedRows, int fixedColumns);
     int CurrentColumn() const { return cells_.CurrentColumn(); }
     int CurrentRow() const { return cells_.CurrentRow(); }
+    void SetCurrentColumn(int column) { cells_.SetCursor(column, cells_.CurrentRow()); }
+    void SetCurrentRow(int row) { cells_.SetCursor(cells_.CurrentColumn(), row); }
+    // Walks the object's associations depth first and lists their members in the column, one row
+    // each from the current row on, as name labels whose LEVEL is their depth. Only associations
+    // named in the path (any, when it is empty) are walked, and only those named in the collection
+    // (any, when it is empty) are listed; a listed association puts its members one level deeper.
+    // Hidden objects are left out with everything below them; an object already being walked is
+    // not walked again, so a cycle in a damaged store ends.
+    void AddAssociationTree(int column, bool aggregatesOnly, std::string_view collection, std::string_view path,
+                            int depth, CStored* object);
 
     // The grid's click notification: a left press on a cell, or Enter or Space on the current
     // cell. The base runs nothing; choosers cycle checks here.

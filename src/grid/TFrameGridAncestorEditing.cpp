@@ -98,6 +98,14 @@ void TFrameGridAncestor::EndEdit() {
     grid_->viewport()->update();
 }
 
+void TFrameGridAncestor::CancelEdit() {
+    if (!IsEditing()) return;
+    editor_->hide();
+    editColumn_ = -1;
+    editRow_ = -1;
+    grid_->viewport()->update();
+}
+
 // Called on every change of the editor's text. When the text has gained or lost a line the row
 // is measured again, so the cell grows while the teacher types; the text typed so far is written
 // first so the measure sees it.

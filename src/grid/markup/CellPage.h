@@ -37,6 +37,10 @@ public:
 
     int CurrentColumn() const { return column_; }
     int CurrentRow() const { return row_; }
+    void SetCursor(int column, int row) {
+        column_ = column;
+        row_ = row;
+    }
 
     // Empty text outside the stored cells and for negative indexes.
     const std::string& Cell(int column, int row) const;

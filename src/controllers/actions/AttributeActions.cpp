@@ -1,0 +1,33 @@
+// Choose Date and Swop Boolean, on the attribute named by the PARAMETER of the pressed cell.
+
+#include "controllers/SharedActions.h"
+#include "controllers/TFormControlerAncestor.h"
+#include "factory/CStored.h"
+#include "grid/TFrameGridAncestor.h"
+#include "grid/markup/CellReaders.h"
+
+namespace vantaro {
+namespace {
+
+// The attribute the current view's pressed cell names; empty without a target or a grid view.
+std::string ParameterOf(TFormControlerAncestor& window) {
+    TFrameGridAncestor* view = window.CurrentView();
+    if (!window.CurrentTarget() || !view) return {};
+    return CellValue(view->PressedMarkup(), cell::kParameter);
+}
+
+void SwopBoolean(TFormControlerAncestor& window) {
+    const std::string name = ParameterOf(window);
+    if (name.empty()) return;
+    CStored* target = window.CurrentTarget();
+    target->SetAttributeValue(name, target->GetAttributeValue(name) == "TRUE" ? "FALSE" : "TRUE");
+    window.RefreshAfterChange();
+}
+
+}  // namespace
+
+void AddAttributeActions(TFormControlerAncestor& window) {
+    window.AddAction("ActionSwopBoolean", "Swop Boolean", 36, {}, [&window] { SwopBoolean(window); });
+}
+
+}  // namespace vantaro

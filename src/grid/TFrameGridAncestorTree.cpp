@@ -1,0 +1,54 @@
+// The association tree the choosers list.
+
+#include <algorithm>
+#include <vector>
+
+#include "factory/CFactory.h"
+#include "factory/CStored.h"
+#include "grid/TFrameGridAncestor.h"
+#include "routines/XMLRoutines.h"
+
+namespace vantaro {
+namespace {
+
+constexpr std::string_view kAssociation = "ASSOCATION";
+
+bool IsAggregate(const CStored& object, int line) {
+    return AttributeValue(FindAttribute(TagAttributes(object.PropertyLine(line)), "AGGREGATE")) == "TRUE";
+}
+
+void Walk(CellPage& cells, const CFactory* factory, int column, bool aggregatesOnly,
+          std::string_view collection, std::string_view path, int depth, CStored* object,
+          std::vector<const CStored*>& walking) {
+    if (std::find(walking.begin(), walking.end(), object) != walking.end()) return;
+    walking.push_back(object);
+    for (int line = 0; line < object->PropertyCount(); ++line) {
+        if (object->PropertyTag(line) != kAssociation) continue;
+        const std::string name = object->PropertyName(line);
+        if (aggregatesOnly && !IsAggregate(*object, line)) continue;
+        if (!path.empty() && path.find(name) == std::string_view::npos) continue;
+        const bool listed = collection.empty() || collection.find(name) != std::string_view::npos;
+        const int memberDepth = listed ? depth + 1 : depth;
+        for (CStored* member : object->AssociationItems(name)) {
+            if (!member || (factory && factory->IsHidden(member))) continue;
+            if (listed) {
+                cells.SetCell(column, cells.CurrentRow(),
+                              NameLabelCell(member, {.target = member, .source = object, .level = memberDepth}));
+                cells.NextRow();
+            }
+            Walk(cells, factory, column, aggregatesOnly, collection, path, memberDepth, member, walking);
+        }
+    }
+    walking.pop_back();
+}
+
+}  // namespace
+
+void TFrameGridAncestor::AddAssociationTree(int column, bool aggregatesOnly, std::string_view collection,
+                                            std::string_view path, int depth, CStored* object) {
+    if (!object) return;
+    std::vector<const CStored*> walking;
+    Walk(cells_, Factory(), column, aggregatesOnly, collection, path, depth, object, walking);
+}
+
+}  // namespace vantaro
