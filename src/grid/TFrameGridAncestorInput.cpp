@@ -53,7 +53,9 @@ void TFrameGridAncestor::PressCell(int column, int row, Qt::MouseButton button, 
         EndEdit();
         BeginEdit(column, row);
     });
-    if (button == Qt::LeftButton) StringGridClick();
+    // A fixed cell takes no selection, so pressing it is no click on the selected item.
+    const bool selectable = column >= grid_->FixedColumns() && row >= grid_->FixedRows();
+    if (button == Qt::LeftButton && selectable) StringGridClick();
     if (!alive) return;
     if (button == Qt::RightButton && !pressedMarkup_.empty() && Controller()) {
         const std::string markup = pressedMarkup_;
