@@ -243,9 +243,9 @@ void TFormControlerAncestor::CentreOver(const QWidget* owner) {
 }
 
 bool TFormControlerAncestor::ExecModal(QWidget* owner) {
-    if (owner) {
-        setParent(owner->window(), windowFlags() | Qt::Window);
-    }
+    // A window of its own, transient for the owner's window so the window system keeps it above.
+    if (owner) setParent(owner->window(), windowFlags() | Qt::Window);
+    else if (!isWindow()) setWindowFlags(windowFlags() | Qt::Window);
     setWindowModality(Qt::ApplicationModal);
     CentreOver(owner);
     answer_ = false;

@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
 
 #include "domain/Lookups.h"
 #include "domain/Plans.h"
@@ -126,6 +128,30 @@ TEST_F(ControllerBaseTest, NotesAbsencesAndPlanItemsAreAddedToTheTarget) {
     Run(LinkCell(subject, {.action = "ActionCreateLessonPlan", .target = subject, .source = day}));
     EXPECT_EQ(platform.prompts.prompts.back().caption, "Create New Plan");
     EXPECT_NE(LessonPlanFor(*subject, day, false), nullptr);
+}
+
+TEST_F(ControllerBaseTest, PreviewSwapsTheMenusAndToolBarForThePreviewsOwn) {
+    QMenu* file = window.menuBar()->addMenu(QStringLiteral("File"));
+    window.ToolBar().addAction(window.FindAction("ACTIONVIEWREFRESH"));
+    window.page->rows = {TextCell("printed")};
+    window.page->Refresh(0);
+    window.RunAction(window.FindAction("ACTIONPREVIEWVIEW"));
+    EXPECT_TRUE(window.InPrintMode());
+    EXPECT_TRUE(window.page->IsPreviewShowing());
+    EXPECT_FALSE(file->menuAction()->isVisible());
+    EXPECT_FALSE(window.ToolBar().isVisible());
+    EXPECT_TRUE(window.PrintBar().isVisible());
+    QStringList menu;
+    for (QAction* entry : window.PrintMenu().actions()) menu << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+    EXPECT_EQ(menu.join(QLatin1Char(',')).toStdString(),
+              "Landscape,Portrate,-,First Page,Prior Page,Next Page,Last Page,-,Zoom To Fit,Zoom To Page Width,-,"
+              "Print,-,Close Preview");
+    EXPECT_EQ(window.PrintBar().actions().size(), 10);
+    window.RunAction(window.FindAction("ACTIONPRINTFORMVIEW"));
+    EXPECT_FALSE(window.page->IsPreviewShowing());
+    EXPECT_TRUE(file->menuAction()->isVisible());
+    EXPECT_TRUE(window.ToolBar().isVisible());
+    EXPECT_FALSE(window.PrintBar().isVisible());
 }
 
 }  // namespace
