@@ -24,7 +24,7 @@ public:
     struct Services {
         SettingsStore* settings = nullptr;
         FileDialogs* dialogs = nullptr;
-        UserPrompts* prompts = nullptr;  // null: Qt message boxes
+        UserPrompts* prompts = nullptr;  // null: the program's message box
     };
 
     // Start-up up to the long-lived windows: the main factory, the scratch factory, the

@@ -106,7 +106,7 @@ TEST_F(ChooserTest, ChoosingNothingWithAllowClearClearsTheRelation) {
     CStaff* staff = year->NewStaff();
     staff->SetAttributeValue("LAST_NAME", "Hale");
     subject->SetRelation("TUTOR", staff);
-    WhenModal([this, staff] {
+    WhenModal([this, staff](QWidget&) {
         auto* chooser = ModalWindow<TFormSelectionControler>();
         ASSERT_NE(chooser, nullptr);
         ClickText(chooser->Page(), staff->DisplayText());
@@ -121,7 +121,7 @@ TEST_F(ChooserTest, CancelChangesNothingAndAChoiceWithoutAllowClearStays) {
     CPupil* pupil = year->NewPupil();
     CGender* gender = year->NewGender();
     pupil->SetRelation("GENDER", gender);
-    WhenModal([this, gender] {
+    WhenModal([this, gender](QWidget&) {
         auto* chooser = ModalWindow<TFormSelectionControler>();
         ASSERT_NE(chooser, nullptr);
         ClickText(chooser->Page(), gender->DisplayText());
@@ -145,14 +145,14 @@ TEST_F(ChooserTest, AChooserOpenedInsideAnotherLeavesTheOuterChoiceIntact) {
     CAssessment* assessment = AssessmentFor(*subject, ann, true);
     bool innerRan = false;
 
-    WhenModal([&] {
+    WhenModal([&](QWidget&) {
         auto* outer = ModalWindow<TFormSelectionControler>();
         ASSERT_NE(outer, nullptr);
         ClickText(outer->Page(), "Bob");
-        WhenModal([&] {
+        WhenModal([&](QWidget&) {
             auto* properties = ModalWindow<TFormPropertyControler>();
             ASSERT_NE(properties, nullptr);
-            WhenModal([&] {
+            WhenModal([&](QWidget&) {
                 auto* inner = ModalWindow<TFormSelectionControler>();
                 ASSERT_NE(inner, nullptr);
                 ASSERT_NE(inner, outer);
@@ -180,7 +180,7 @@ TEST_F(ChooserTest, SelectStoresEveryChosenIdInTheAssociation) {
     CSubject* subject = year->NewSubject();
     CStored* reading = Named(year->NewObjectiveCategory(), "Reading");
     CStored* writing = Named(year->NewObjectiveCategory(), "Writing");
-    WhenModal([this, reading, writing] {
+    WhenModal([this, reading, writing](QWidget&) {
         auto* chooser = ModalWindow<TFormSelectionControler>();
         ASSERT_NE(chooser, nullptr);
         ClickText(chooser->Page(), reading->DisplayText());

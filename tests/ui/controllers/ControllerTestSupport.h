@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "controllers/TFormControlerAncestor.h"
 #include "domain/CRovanFactory.h"
@@ -53,10 +56,8 @@ Window* ModalWindow() {
     return qobject_cast<Window*>(QApplication::activeModalWidget());
 }
 
-// Runs `inside` once the next modal window has opened (from the event loop it runs).
-inline void WhenModal(std::function<void()> inside) { QTimer::singleShot(0, std::move(inside)); }
-
-// A year with default settings in the main factory, on the fake platform, and a shown window.
+// A year with default settings in the main factory and the fake platform (15 March 2007), and a
+// shown window with the shared actions.
 class ControllerTest : public ::testing::Test {
 protected:
     ControllerTest() : previous_(CFactory::MainFactory()) {
@@ -66,17 +67,35 @@ protected:
     }
     ~ControllerTest() override { CFactory::SetMainFactory(previous_); }
 
+    // Acts on the next window to run modally, once it is up and active, as the user would. A
+    // window the action leaves open is closed after a while, so a failing test cannot hang.
+    static void WhenModal(std::function<void(QWidget&)> user) {
+        QTimer::singleShot(0, [user = std::move(user)] {
+            QPointer<QWidget> modal = QApplication::activeModalWidget();
+            if (!modal) {
+                ADD_FAILURE() << "no window runs modally";
+                return;
+            }
+            EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
+            user(*modal);
+            QTimer::singleShot(5000, modal, [modal] {
+                if (!modal->isVisible() || QApplication::activeModalWidget() != modal) return;
+                ADD_FAILURE() << "the modal window was left open";
+                modal->close();
+            });
+        });
+    }
+
     // Runs a cell as a click on it would.
     void Run(const std::string& markup) { window.RunCell(markup); }
-    // Clicks the cell of a modal window's page whose display text is the text.
+    // Clicks the first cell of a page whose display text is the text.
     static void ClickText(TFrameGridAncestor& page, const std::string& text) {
-        for (int row = 0; row < page.Grid().RowCount(); ++row) {
-            if (CellDisplayText(page.Cell(0, row)) != text) continue;
-            const QPoint at = page.Grid().CellRect(0, row).center();
-            QTest::mouseClick(page.Grid().viewport(), Qt::LeftButton, {}, at);
+        const int row = RowOf(page, text);
+        if (row < 0) {
+            ADD_FAILURE() << "no cell shows " << text;
             return;
         }
-        ADD_FAILURE() << "no cell shows " << text;
+        QTest::mouseClick(page.Grid().viewport(), Qt::LeftButton, {}, page.Grid().CellRect(0, row).center());
     }
     static int RowOf(const TFrameGridAncestor& page, const std::string& text) {
         for (int row = 0; row < page.Grid().RowCount(); ++row)

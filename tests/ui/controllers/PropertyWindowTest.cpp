@@ -95,7 +95,7 @@ TEST_F(PropertyWindowTest, NavigatingForwardBuildsAPathThatLeadsBack) {
 
 TEST_F(PropertyWindowTest, CancellingANewPupilLeavesNoPupilBehind) {
     const int before = factory.Objects().Count();
-    WhenModal([] {
+    WhenModal([](QWidget&) {
         auto* properties = ModalWindow<TFormPropertyControler>();
         ASSERT_NE(properties, nullptr);
         EXPECT_EQ(properties->windowTitle().toStdString(), "New Pupil Properties");
@@ -108,7 +108,7 @@ TEST_F(PropertyWindowTest, CancellingANewPupilLeavesNoPupilBehind) {
 }
 
 TEST_F(PropertyWindowTest, OkKeepsANewPupilWithWhatWasTyped) {
-    WhenModal([] {
+    WhenModal([](QWidget&) {
         auto* properties = ModalWindow<TFormPropertyControler>();
         ASSERT_NE(properties, nullptr);
         TFramePropertyGrid& page = properties->Page();
@@ -128,7 +128,7 @@ TEST_F(PropertyWindowTest, AnAssessmentShowsItsPupilOrItselfWithoutOne) {
     CAssessment* assessment = AssessmentFor(*subject, pupil, true);
     const auto shown = [this](CStored* object) {
         CStored* page = nullptr;
-        WhenModal([&page] {
+        WhenModal([&page](QWidget&) {
             auto* properties = ModalWindow<TFormPropertyControler>();
             ASSERT_NE(properties, nullptr);
             page = properties->Page().Object();
@@ -149,7 +149,7 @@ TEST_F(PropertyWindowTest, ThePropertyWindowIsGrabbed) {
     pupil->SetAttributeValue("FIRST_NAME", "Ann");
     pupil->SetAttributeValue("LAST_NAME", "Lee");
     pupil->SetRelation("FORM", year->NewForm());
-    WhenModal([] {
+    WhenModal([](QWidget&) {
         auto* properties = ModalWindow<TFormPropertyControler>();
         ASSERT_NE(properties, nullptr);
         QApplication::processEvents();

@@ -1,0 +1,13 @@
+#include "controllers/messages/MessageBoxPrompts.h"
+
+#include <QApplication>
+
+#include "controllers/messages/TFormMessageControler.h"
+
+namespace vantaro {
+
+bool MessageBoxPrompts::Ask(const std::string& caption, const std::string& text, MessageButtons buttons) {
+    return TFormMessageControler::AskOnce(caption, text, QApplication::activeWindow(), buttons);
+}
+
+}  // namespace vantaro
