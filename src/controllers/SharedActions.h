@@ -1,8 +1,7 @@
 #pragma once
 
-// The shared actions every window carries, added by family. Each family is specified by its
-// table: the action's name, caption, image and what it does with the window's current target
-// and source.
+// The shared actions every window carries, added by family. Each family keeps a table of its
+// actions: name, caption, image, and what it does with the window's current target and source.
 
 namespace vantaro {
 

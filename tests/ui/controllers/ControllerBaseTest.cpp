@@ -7,7 +7,9 @@
 #include <QToolBar>
 
 #include "domain/Lookups.h"
+#include "controllers/messages/TFormDateSelector.h"
 #include "domain/Plans.h"
+#include "routines/DateTime.h"
 #include "domain/PupilRecords.h"
 #include "domain/Subjects.h"
 #include "domain/Timetable.h"
@@ -90,6 +92,29 @@ TEST_F(ControllerBaseTest, SwopBooleanSetsTrueUnlessTheValueIsTrue) {
         QTest::mouseDClick(window.page->Grid().viewport(), Qt::LeftButton, {},
                            window.page->Grid().CellRect(0, 0).center());
         EXPECT_EQ(day->GetAttributeValue("INCLUDE_IN_LESSON_PLANING"), after) << '"' << before << '"';
+    }
+}
+
+TEST_F(ControllerBaseTest, ChooseDateStartsOnTheStoredDateOrTodayAndStoresTheDayPicked) {
+    CTerm* term = year->NewTerm();
+    const std::string cell = ParameterDataCell(term, "START_DATE", {.action = "ActionChooseDate", .target = term});
+    window.page->rows = {cell};
+    window.page->Refresh(0);
+    const std::vector<std::pair<const char*, const char*>> cases = {
+        {"-2", "20070315"}, {"-1", "20070315"}, {"", "20070315"}, {"20060901", "20060901"}};
+    for (const auto& [stored, shown] : cases) {
+        term->SetAttributeValue("START_DATE", stored);
+        std::string started;
+        WhenModal([&started](QWidget& modal) {
+            auto* selector = qobject_cast<TFormDateSelector*>(&modal);
+            ASSERT_NE(selector, nullptr);
+            started = FormatStoredDate(selector->Date());
+            QTest::mouseClick(&selector->ButtonOK(), Qt::LeftButton);
+        });
+        QTest::mouseDClick(window.page->Grid().viewport(), Qt::LeftButton, {},
+                           window.page->Grid().CellRect(0, 0).center());
+        EXPECT_EQ(started, shown) << '"' << stored << '"';
+        EXPECT_EQ(term->GetAttributeValue("START_DATE"), shown) << '"' << stored << '"';
     }
 }
 
