@@ -34,9 +34,10 @@ PlatformServices ProgramRun::PlatformFor(ProgressSink* progress) {
 
 ProgramRun::~ProgramRun() { Shutdown(); }
 
-// The windows shared by all others, created once in this order as they come into being:
-// selection, notes, trash can, property, filter, wizard, message, pupil selection, subject
-// statement, sort, set manager, object map, absences and the date selector.
+// The windows shared by all others, created once in this order as they come into being: notes,
+// trash can, filter, wizard, pupil selection, subject statement, sort, set manager, object map
+// and absences. The chooser, property window, message box and date selector are made for each
+// use instead, so one can be opened from within another.
 void ProgramRun::CreateSharedWindows() {}
 
 void ProgramRun::Start(const QStringList& arguments) {

@@ -7,6 +7,10 @@
 #include "domain/PupilRecords.h"
 #include "domain/Subjects.h"
 #include "grid/CellEditor.h"
+#include "domain/PlanItems.h"
+
+#include <QDropEvent>
+#include <QMimeData>
 #include "grid/markup/CellMarkup.h"
 #include "ui/controllers/ControllerTestSupport.h"
 
@@ -142,6 +146,67 @@ TEST_F(PropertyWindowTest, AnAssessmentShowsItsPupilOrItselfWithoutOne) {
     EXPECT_EQ(shown(assessment), pupil);
     assessment->SetRelation("PUPIL", nullptr);
     EXPECT_EQ(shown(assessment), assessment);
+}
+
+TEST_F(PropertyWindowTest, DraggingAMemberOntoAnotherOfItsKindReordersTheList) {
+    CSubject* subject = year->NewSubject();
+    CStored* reading = year->NewObjectiveCategory();
+    reading->SetAttributeValue("DESCRIPTION", "Reading");
+    CStored* writing = year->NewObjectiveCategory();
+    writing->SetAttributeValue("DESCRIPTION", "Writing");
+    subject->SetAssociationIDs("PRESET_OBJECTIVES", std::to_string(reading->ID()) + "," + std::to_string(writing->ID()));
+    CStaff* tutor = year->NewStaff();
+    subject->SetRelation("TUTOR", tutor);
+    TFormPropertyControler properties;
+    TFramePropertyGrid& page = properties.Page();
+    page.SetKindsFor(subject);
+    page.SetObject(subject);
+    properties.SetCurrentView(&page);
+    properties.show();
+    const auto centre = [&page](const std::string& text) {
+        page.Grid().ScrollIntoView(0, RowOf(page, text));
+        return page.Grid().CellRect(0, RowOf(page, text)).center();
+    };
+    const auto drop = [&](const std::string& dragged, const std::string& onto) {
+        QTest::mouseClick(page.Grid().viewport(), Qt::LeftButton, {}, centre(dragged));
+        std::unique_ptr<QMimeData> data(page.NewDragData());
+        const QPoint at = centre(onto);
+        QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(page.Grid().viewport(), &enter);
+        QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(page.Grid().viewport(), &drop);
+        return enter.isAccepted() && drop.isAccepted();
+    };
+    tutor->SetAttributeValue("LAST_NAME", "Hale");
+    page.Refresh(0);
+    EXPECT_FALSE(drop("Writing", tutor->DisplayText())) << "another kind";
+    EXPECT_TRUE(drop("Writing", "Reading"));
+    EXPECT_EQ(subject->AssociationItems("PRESET_OBJECTIVES"), (std::vector<CStored*>{writing, reading}));
+}
+
+TEST_F(PropertyWindowTest, EscCommitsAndClosesAndTheYearsTutorIsFoundOrAdded) {
+    year->SetAttributeValue("TUTOR_NAME", "Mrs Hale");
+    WhenModal([](QWidget& modal) {
+        auto& properties = static_cast<TFormPropertyControler&>(modal);
+        TFramePropertyGrid& page = properties.Page();
+        QTest::mouseClick(page.Grid().viewport(), Qt::LeftButton, {},
+                          page.Grid().CellRect(0, RowOf(page, "School Name") + 1).center());
+        QTest::keyClicks(&page.Editor(), QStringLiteral("Hill School"));
+        QTest::keyClick(&properties, Qt::Key_Escape);
+    });
+    TFormPropertyControler properties(&window);
+    EXPECT_TRUE(properties.ShowProperties(year, &window, false));
+    EXPECT_EQ(year->GetAttributeText("SCHOOL_NAME"), "Hill School");
+    ASSERT_EQ(year->AssociationItems("STAFF").size(), 1u) << "the tutor named by the year";
+}
+
+TEST_F(PropertyWindowTest, ChooseCurriculumChangesNothingWhereASubjectHasNoCurriculum) {
+    CSubject* subject = year->NewSubject();
+    year->NewCurriculum();
+    TFormPropertyControler properties;
+    properties.RunCell(LinkCell(subject, {.action = "ActionChooseCurriculum", .target = subject}));
+    EXPECT_TRUE(platform.prompts.prompts.empty()) << "no question about targets";
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "no chooser";
 }
 
 TEST_F(PropertyWindowTest, ThePropertyWindowIsGrabbed) {
