@@ -87,7 +87,7 @@ void Choose(TFormControlerAncestor& window, const ChooseRow& row) {
     if (!target || !row.accepts(*target) || target->IndexOfProperty("RELATION", row.relation) < 0) return;
     CStored* root = row.root == ListRoot::Year ? RootYear() : target->GetRelation("SUBJECT");
     std::string heading = row.heading;
-    if (std::string_view(row.name) == "ActionChooseForm") heading += " " + target->DisplayText();
+    if (std::string_view(row.name) == "ActionChooseForm") heading.append(" ").append(target->DisplayText());
 
     const StoredRef kept(target);
     TFormSelectionControler chooser(&window);

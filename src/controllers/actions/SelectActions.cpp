@@ -107,7 +107,7 @@ void SelectTeachingDays(TFormControlerAncestor& window) {
     for (int day = 1; day <= kDaysInWeek; ++day) {
         const CStored* teachingDay = TeachingDayOf(*year, day, false);
         if (teachingDay && teachingDay->GetAttributeValue("INCLUDE_IN_LESSON_PLANING") == "TRUE")
-            included += "," + std::to_string(teachingDay->ID());
+            included.append(",").append(std::to_string(teachingDay->ID()));
     }
     const StoredRef kept(year);
     TFormSelectionControler chooser(&window);

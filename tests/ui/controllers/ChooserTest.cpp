@@ -9,6 +9,7 @@
 #include "domain/Lookups.h"
 #include "domain/PlanItems.h"
 #include "domain/Subjects.h"
+#include "domain/Timetable.h"
 #include "grid/markup/CellMarkup.h"
 #include "ui/controllers/ControllerTestSupport.h"
 
@@ -189,6 +190,22 @@ TEST_F(ChooserTest, SelectStoresEveryChosenIdInTheAssociation) {
     });
     Run(LinkCell(subject, {.action = "ActionSelectPresetObjectives", .target = subject}));
     EXPECT_EQ(subject->AssociationItems("PRESET_OBJECTIVES"), (std::vector<CStored*>{reading, writing}));
+}
+
+TEST_F(ChooserTest, TheYearsTeachingDaysAreThoseChosen) {
+    std::vector<CTeachingDay*> days;
+    for (int day = 1; day <= 7; ++day) days.push_back(TeachingDayOf(*year, day, true));
+    SetTeachingDay(*year, 2, true);
+    WhenModal([&days](QWidget& modal) {
+        auto& chooser = static_cast<TFormSelectionControler&>(modal);
+        EXPECT_EQ(chooser.ChosenIds(), std::to_string(days[1]->ID())) << "the included day starts chosen";
+        ClickText(chooser.Page(), days[1]->DisplayText());
+        ClickText(chooser.Page(), days[2]->DisplayText());
+        QTest::mouseClick(&chooser.ButtonOK(), Qt::LeftButton);
+    });
+    Run(LinkCell(year, {.action = "ActionSelectTeachingDays", .target = year}));
+    for (int day = 0; day < 7; ++day)
+        EXPECT_EQ(days[day]->GetAttributeValue("INCLUDE_IN_LESSON_PLANING"), day == 2 ? "TRUE" : "FALSE") << day + 1;
 }
 
 TEST_F(ChooserTest, TheChooserIsGrabbed) {
