@@ -9,6 +9,10 @@ namespace vantaro {
 // system colour.
 using TColor = std::uint32_t;
 
+// The grid font's size is kept within these points.
+inline constexpr int kSmallestFontSize = 6;
+inline constexpr int kLargestFontSize = 72;
+
 // The grid font setting.
 struct CFontDescription {
     std::string Name;

@@ -4,6 +4,7 @@
 // Colours are stored as RGB (red in the lowest byte) or as 0x80000000 plus a system colour's
 // index. Values are read and written in the order of kSettings.
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -198,6 +199,8 @@ void CFactory::ReadSettings() {
     } catch (const std::exception&) {
     }
     if (fileName_.empty()) fileName_ = DefaultDataStorePath();
+    // A size stored by hand or by an older version must still give readable pages.
+    settings_.Font.Size = std::clamp(settings_.Font.Size, kSmallestFontSize, kLargestFontSize);
 }
 
 void CFactory::WriteSettings() {

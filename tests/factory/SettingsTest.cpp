@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "factory/TestClasses.h"
 #include "support/FakePlatform.h"
 
@@ -106,6 +109,14 @@ TEST_F(SettingsTest, WrittenSettingsReadBackIntoAnotherFactory) {
     EXPECT_TRUE(r.Font.StrikeOut);
     EXPECT_FALSE(r.Font.Bold);
     EXPECT_EQ(next.FileName(), "/home/teacher/Year 7.ods");
+}
+
+TEST_F(SettingsTest, TheFontSizeIsKeptWithinReadableSizes) {
+    for (const auto& [stored, read] : std::vector<std::pair<int, int>>{{0, 6}, {-3, 6}, {6, 6}, {72, 72}, {400, 72}}) {
+        platform_.settings.WriteInteger(key_, "Size", stored);
+        factory_.ReadSettings();
+        EXPECT_EQ(factory_.Settings().Font.Size, read) << stored;
+    }
 }
 
 TEST_F(SettingsTest, TheDefaultDataStorePathIsNeverStored) {

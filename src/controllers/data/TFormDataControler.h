@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QPointer>
+
+#include <vector>
+
+#include "controllers/TFormControlerAncestor.h"
+#include "controllers/data/MainWindowCommands.h"
+
+class QLabel;
+class QMenu;
+class QStackedWidget;
+
+namespace vantaro {
+
+// The base of the windows in which plans, assessments, reports and curricula are worked on. It
+// holds up to ten views over the same objects and shows one at a time, chosen by its view
+// actions; it offers larger and smaller text, refresh, print and preview, saving through the main
+// window, and a way back to the organisers. While it is open it takes the main window's place and
+// the main window is hidden.
+//
+// A derived window adds its views with AddView in its constructor, then calls SetupViews.
+class TFormDataControler : public TFormControlerAncestor {
+    Q_OBJECT
+
+public:
+    static constexpr int kMaxViews = 10;
+
+    TFormDataControler(const char* windowClassName, MainWindowCommands& main, QWidget* parent = nullptr);
+    ~TFormDataControler() override;
+
+    // Adds a view and the action that shows it, listed in the View menu.
+    QAction* AddView(TFrameGridAncestor* view, std::string_view actionName, std::string_view caption);
+    // Gives every view this window as controller, the settings' colours and font, and hides it.
+    void SetupViews();
+    // Shows the view of a view action (the common handler of every view action).
+    void ActionView(QAction* sender);
+    const std::vector<TFrameGridAncestor*>& Views() const { return views_; }
+
+    // Closes without the exit question (the main window closing all its data windows).
+    void CloseWithoutAsking();
+    bool IsClosing() const { return closing_; }
+
+    QMenu& ViewNavigator() const { return *navigator_; }
+    QMenu& ViewMenu() const { return *viewMenu_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    MainWindowCommands& Main() const { return main_; }
+
+private:
+    void AddDataActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CommitEveryView();
+    void ChangeFontSize(int step);
+    void UpdateFontActions();
+    void SaveThroughMain(bool saveAs);
+    void GoToOrganiser(Organiser organiser);
+
+    MainWindowCommands& main_;
+    QStackedWidget* stack_;
+    std::vector<TFrameGridAncestor*> views_;
+    std::vector<QAction*> viewActions_;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QMenu* navigator_ = nullptr;
+    QLabel* viewSelector_ = nullptr;
+    bool closing_ = false;
+    bool registered_ = false;
+};
+
+}  // namespace vantaro
