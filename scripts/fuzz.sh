@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang-14, AddressSanitizer and UndefinedBehaviorSanitizer in
 # build/fuzz, and runs each from its seed corpus (tests/fuzz/corpus/<target>, plus the LHA fixtures
-# for the archive reader).
+# for the archive reader): the archive reader, the archive unpacker and the data store reader.
 #   scripts/fuzz.sh --short     a bounded run for scripts/test.sh (about a minute with the build)
 #   scripts/fuzz.sh [SECONDS]   each target runs SECONDS (default 600); findings are written to
 #                               build/fuzz/findings, the grown corpus is kept in build/fuzz/corpus
@@ -20,13 +20,15 @@ if ! command -v clang++-14 >/dev/null; then
   exit 1
 fi
 
-build=build/fuzz
+# Absolute paths: a target may change its current folder (the store reader writes its check's log
+# in a private one).
+build=$PWD/build/fuzz
 jobs=$(nproc)
 # No debug information: the build is part of the short run's minute.
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O1" \
   -DCMAKE_CXX_COMPILER=clang++-14 -DVANTARO_FUZZ=ON -DVANTARO_SANITIZE=ON \
   -DVANTARO_BUILD_UI=OFF -DVANTARO_BUILD_TESTS=OFF >/dev/null
-targets=(fuzz_lha_archive fuzz_lha_unpack)
+targets=(fuzz_lha_archive fuzz_lha_unpack fuzz_store_read)
 cmake --build "$build" -j "$jobs" --target "${targets[@]}"
 
 mkdir -p "$build/findings"
@@ -35,8 +37,8 @@ mkdir -p "$build/findings"
 run_target() {
   local target=$1
   local corpus="$build/corpus/$target"
-  local seeds=("tests/fuzz/corpus/${target#fuzz_}")
-  [[ $target == fuzz_lha_archive ]] && seeds+=(tests/data/lha)
+  local seeds=("$PWD/tests/fuzz/corpus/${target#fuzz_}")
+  [[ $target == fuzz_lha_archive ]] && seeds+=("$PWD/tests/data/lha")
   mkdir -p "$corpus"
   "$build/tests/fuzz/$target" "$corpus" "${seeds[@]}" -max_total_time="$seconds" -max_len=16384 \
     -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$build/findings/$target-" -print_final_stats=1 \

@@ -34,6 +34,7 @@ CStored* CFactory::AddStored(std::unique_ptr<CStored> object) {
 void CFactory::Clear() {
     objects_.Clear();
     highestID_ = 0;
+    skippedOnOpen_ = {};
 }
 
 bool CFactory::IsHidden(const CStored* object) const {

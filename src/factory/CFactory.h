@@ -56,6 +56,9 @@ public:
     // save, and the file at the path is whole (the old one, or the new one once it is in place).
     // Permanent IDs handed out stay, and the hidden-ID list follows them.
     void Save(const std::string& path);
+    // What the last successful Open left out of the file (objects of unknown classes, IDs met
+    // twice); saving leaves them out of the file.
+    const CSkippedObjects& SkippedOnOpen() const { return skippedOnOpen_; }
     // Fills an empty store from a file (see ParseStoreText); a missing file leaves it empty.
     // Returns the hidden IDs read, for the caller to take over. Errors as for Open.
     CStoreReadResult ReadFile(const std::string& path, CObjectStore& store);
@@ -185,6 +188,7 @@ private:
     CStored* RecordObject(const std::string& record, const char* attribute) const;
 
     CFactorySettings settings_;
+    CSkippedObjects skippedOnOpen_;
     std::string hiddenIDs_;
     std::string fileName_;
     std::int32_t highestID_ = 0;

@@ -131,6 +131,7 @@ void CFactory::TakeOverStore(const std::string& path, CObjectStore& fresh, const
     }
     fileName_ = path;
     hiddenIDs_ = read.hiddenIDs;
+    skippedOnOpen_ = read.skipped;
     trash_.Forget();
     integrityStore_.Forget();
     scrubList_.Clear();

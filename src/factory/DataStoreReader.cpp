@@ -107,15 +107,22 @@ private:
         } catch (const EConvertError& error) {
             FailConvert(error.what());
         }
+        dropped_.reset();
+        current_ = nullptr;
         if (!object) {
-            Fail("unknown class \"" + AttributeValue(FindAttribute(attributes, "CLASS")) + "\"");
+            result_.skipped.AddUnknownClass(AttributeValue(FindAttribute(attributes, "CLASS")));
+            return;
         }
         const std::int32_t id = object->ID();
         CStored* raw = object.get();
-        if (!store_.Add(object)) {
-            Fail("the object ID " + std::to_string(id) + " is used twice (first at line " +
-                 std::to_string(LineOfReadObject(id)) + ")");
+        if (store_.Find(id)) {
+            // The lines that follow belong to the object met second, which is then dropped.
+            ++result_.skipped.duplicateIDs;
+            dropped_ = std::move(object);
+            current_ = raw;
+            return;
         }
+        store_.Add(object);
         current_ = raw;
         result_.objectLines.emplace_back(id, lineNumber_);
     }
@@ -129,13 +136,6 @@ private:
         const std::optional<std::int32_t> id = TryIDFromText(rootText_);
         if (!id) FailConvert("ROOT_OBJECT_ID \"" + rootText_ + "\" is not a number", storeLine_);
         store_.SetRoot(store_.Find(*id));
-    }
-
-    int LineOfReadObject(std::int32_t id) const {
-        for (const auto& [readID, line] : result_.objectLines) {
-            if (readID == id) return line;
-        }
-        return 0;
     }
 
     [[noreturn]] void Fail(const std::string& reason, int line = -1) {
@@ -155,6 +155,7 @@ private:
     CStoreReadResult result_;
     lha::ProgressCallback progress_ = StoreProgress();
     CStored* current_ = nullptr;
+    std::unique_ptr<CStored> dropped_;  // a duplicate taking its lines until the next object
     int lineNumber_ = 0;
     int storeLine_ = 0;
     bool hasRootID_ = false;
@@ -163,6 +164,31 @@ private:
 };
 
 }  // namespace
+
+int CSkippedObjects::Count() const {
+    int count = duplicateIDs;
+    for (const auto& [className, objects] : unknownClasses) count += objects;
+    return count;
+}
+
+void CSkippedObjects::AddUnknownClass(const std::string& className) {
+    for (auto& [known, objects] : unknownClasses) {
+        if (known == className) {
+            ++objects;
+            return;
+        }
+    }
+    unknownClasses.emplace_back(className, 1);
+}
+
+std::vector<std::string> CSkippedObjects::Lines() const {
+    const auto objects = [](int count) { return std::to_string(count) + (count == 1 ? " object" : " objects"); };
+    std::vector<std::string> lines;
+    for (const auto& [className, count] : unknownClasses)
+        lines.push_back(objects(count) + " of the unknown class " + (className.empty() ? "(none)" : className));
+    if (duplicateIDs > 0) lines.push_back(objects(duplicateIDs) + " with an ID already used");
+    return lines;
+}
 
 int CStoreReadResult::LineOf(std::int32_t id) const {
     const auto found = std::lower_bound(objectLines.begin(), objectLines.end(), std::make_pair(id, 0));

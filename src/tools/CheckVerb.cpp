@@ -29,6 +29,7 @@ int RunCheck(const VerbArgs& args, std::ostream& out, std::ostream& err) {
 
     CRovanFactory factory;
     factory.CFactory::Open(path);
+    ReportSkipped("check", factory, err);
     const CFactory::IntegrityCounts counts = factory.FindIntegrityErrors();
     out << "ADOPTION " << counts.adoptions << "\nSURROGATE " << counts.surrogates << "\nORPHAN "
         << counts.orphans << "\nDUPLICATE " << counts.duplicates << '\n';

@@ -21,6 +21,7 @@ int RunCopy(const VerbArgs& args, std::ostream&, std::ostream& err) {
     CRovanFactory factory;
     // The plain read: a store that holds nothing is copied as it is, not as a new seeded year.
     factory.CFactory::Open(args[0]);
+    ReportSkipped("copy", factory, err);
     factory.Settings().CompressDatastore = !plain;
     factory.EmptyTrash();
     factory.Save(args[1]);

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "factory/CFactory.h"
 #include "tools/StoreVerb.h"
 
 namespace vantaro::tool {
@@ -21,6 +22,12 @@ inline bool IsStoreFileArgument(const std::string& verb, const std::string& path
         return false;
     }
     return true;
+}
+
+// One line on err per kind of object the open left out of the file.
+inline void ReportSkipped(const std::string& verb, const CFactory& factory, std::ostream& err) {
+    for (const std::string& line : factory.SkippedOnOpen().Lines())
+        err << "vantaro-store " << verb << ": left out " << line << '\n';
 }
 
 }  // namespace vantaro::tool

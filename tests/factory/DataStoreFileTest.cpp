@@ -213,10 +213,6 @@ std::vector<BadStoreCase> BadStoreCases() {
          "ROOT_OBJECT_ID \"four\" is not a number", 8, true},
         {"ReferenceIDNotANumber", Replaced(Fixture(), ">3,2,1<", ">3,two,1<"), "object 4: 'two'", 33, true},
         {"ObjectIDNotANumber", Replaced(Fixture(), "<OBJECT ID=\"3\"", "<OBJECT ID=\"3a\""), "'3a'", 27, true},
-        {"UnknownClass", Replaced(Fixture(), "CLASS=\"CNote\">", "CLASS=\"CLetter\">"), "unknown class \"CLetter\"", 20,
-         false},
-        {"DuplicateID", Replaced(Fixture(), "<OBJECT ID=\"3\"", "<OBJECT ID=\"2\""),
-         "the object ID 2 is used twice (first at line 20)", 27, false},
         // A plain file cut short used to read as a store without its later objects.
         {"TruncatedText", Fixture().substr(0, Fixture().find("<OBJECT ID=\"3\"")),
          "ends before its </OBJECT_STORE> line", 26, false},
@@ -259,6 +255,25 @@ TEST_F(DataStoreFileTest, BadInputFailsClearlyAndKeepsTheLoadedStore) {
         EXPECT_EQ(factory.HighestID(), 4);
         EXPECT_EQ(platform_.progress.events, (std::vector<std::string>{"show-loading", "hide"}));
     }
+}
+
+// A store written by a later version, or mended by hand, still opens with what can be read.
+TEST_F(DataStoreFileTest, ObjectsOfUnknownClassesAndRepeatedIdsAreLeftOutAndCounted) {
+    std::string text = Replaced(Fixture(), "<OBJECT ID=\"1\" CLASS=\"CFolder\">", "<OBJECT ID=\"1\" CLASS=\"CLetter\">");
+    text = Replaced(text, "<OBJECT ID=\"3\"", "<OBJECT ID=\"2\"");
+    const std::string path = PathOf("Damaged.ods");
+    WriteFileBytes(path, text);
+    CTestFactory factory;
+    factory.Open(path);
+    EXPECT_EQ(factory.Objects().Count(), 2);
+    ASSERT_NE(factory.FindObject(2), nullptr);
+    EXPECT_EQ(factory.FindObject(2)->GetAttributeText("DESCRIPTION"), "Tom & Jerry's") << "the first object with the ID";
+    EXPECT_EQ(factory.FindObject(1), nullptr);
+    EXPECT_EQ(factory.SkippedOnOpen().Lines(),
+              (std::vector<std::string>{"1 object of the unknown class CLetter", "1 object with an ID already used"}));
+    EXPECT_EQ(factory.SkippedOnOpen().Count(), 2);
+    factory.Open(SaveSmallStore("Whole.ods", false));
+    EXPECT_FALSE(factory.SkippedOnOpen().Any()) << "a sound file leaves nothing out";
 }
 
 TEST_F(DataStoreFileTest, TruncatedArchiveIsAnArchiveErrorNotPlainText) {

@@ -104,6 +104,20 @@ TEST_F(DataStoreVerbsTest, CopyFailuresAreOneLineAndExit2) {
     EXPECT_FALSE(fs::exists(dir_ / "Copy.ods"));
 }
 
+TEST_F(DataStoreVerbsTest, CopyAndCheckSayWhatTheyLeftOutAndStillWork) {
+    std::string text = ReadFileBytes(Path("Plain.ods"));
+    text.insert(text.find("</OBJECT_STORE>"),
+                "<OBJECT ID=\"9998\" CLASS=\"CLetter\">\r\n</OBJECT>\r\n<OBJECT ID=\"9999\" CLASS=\"CLetter\">\r\n</OBJECT>\r\n");
+    WriteFileBytes(Path("Later.ods"), text);
+    const CommandResult copied = Run("copy Later.ods Copy.ods");
+    EXPECT_EQ(copied.exitCode, 0) << copied.err;
+    EXPECT_EQ(copied.err, "vantaro-store copy: left out 2 objects of the unknown class CLetter\n");
+    EXPECT_EQ(ObjectBlocks(Path("Copy.ods")), ObjectBlocks(Path("Plain.ods")));
+    const CommandResult checked = Run("check Later.ods");
+    EXPECT_EQ(checked.exitCode, 0);
+    EXPECT_EQ(checked.err, "vantaro-store check: left out 2 objects of the unknown class CLetter\n");
+}
+
 TEST_F(DataStoreVerbsTest, CheckCountsAndRepairs) {
     const CommandResult clean = Run("check Year.ods");
     EXPECT_EQ(clean.exitCode, 0) << clean.err;
