@@ -11,7 +11,9 @@ namespace vantaro {
 namespace {
 
 constexpr int kImageCount = 37;
-constexpr std::array<std::pair<int, const char*>, 20> kImages{{
+constexpr std::array<std::pair<int, const char*>, 28> kImages{{
+    {0, "filter"},      {1, "font"},       {2, "options"},     {3, "trash"},          {5, "search"},
+    {6, "openfile"},    {9, "save"},       {11, "newfile"},
     {4, "new"},         {7, "select"},     {8, "choose"},      {10, "date"},          {12, "smallerfont"},
     {13, "largerfont"}, {16, "forward"},   {18, "back"},       {23, "closepreview"},  {25, "preview"},
     {26, "print"},      {27, "firstpage"}, {28, "lastpage"},   {29, "nextpage"},      {30, "priorpage"},

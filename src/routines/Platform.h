@@ -11,11 +11,18 @@ namespace vantaro {
 // The buttons of a message box; the answer is true for the first button.
 enum class MessageButtons { Close = 0, OkCancel = 1, YesNo = 2, FixCancel = 3, MaleFemale = 4 };
 
+// The answer to a question that may also be cancelled.
+enum class Answer { First, Second, Cancel };
+
 // Message boxes the core shows ("DATA ERROR", "Save Error", "Test Read Error").
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
     virtual bool Ask(const std::string& caption, const std::string& text, MessageButtons buttons) = 0;
+    // The question with a Cancel button beside its two; a box that has none answers as Ask.
+    virtual Answer AskOrCancel(const std::string& caption, const std::string& text, MessageButtons buttons) {
+        return Ask(caption, text, buttons) ? Answer::First : Answer::Second;
+    }
 };
 
 // "Now" as a date-time value: days since 30 December 1899 with the fraction of the day.

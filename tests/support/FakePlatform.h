@@ -20,9 +20,15 @@ public:
         prompts.push_back({caption, text, buttons});
         return answer;
     }
+    Answer AskOrCancel(const std::string& caption, const std::string& text, MessageButtons buttons) override {
+        prompts.push_back({caption, text, buttons});
+        if (cancel) return Answer::Cancel;
+        return answer ? Answer::First : Answer::Second;
+    }
 
     std::vector<Prompt> prompts;
     bool answer = true;
+    bool cancel = false;  // questions that may be cancelled are
 };
 
 class FixedClock final : public Clock {

@@ -10,4 +10,8 @@ bool MessageBoxPrompts::Ask(const std::string& caption, const std::string& text,
     return TFormMessageControler::AskOnce(caption, text, QApplication::activeWindow(), buttons);
 }
 
+Answer MessageBoxPrompts::AskOrCancel(const std::string& caption, const std::string& text, MessageButtons buttons) {
+    return TFormMessageControler::AskOrCancelOnce(caption, text, QApplication::activeWindow(), buttons);
+}
+
 }  // namespace vantaro

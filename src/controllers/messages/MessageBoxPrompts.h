@@ -9,6 +9,7 @@ namespace vantaro {
 class MessageBoxPrompts : public UserPrompts {
 public:
     bool Ask(const std::string& caption, const std::string& text, MessageButtons buttons) override;
+    Answer AskOrCancel(const std::string& caption, const std::string& text, MessageButtons buttons) override;
 };
 
 }  // namespace vantaro

@@ -65,19 +65,30 @@ TFormMessageControler::TFormMessageControler(QWidget* parent)
     tools->setContentsMargins(kToolBarMargin, kToolBarMargin, kToolBarMargin, kToolBarMargin);
     buttonOK_ = NewButton("ButtonOK", shapeToolBar_);
     buttonCancel_ = NewButton("ButtonCancel", shapeToolBar_);
+    buttonThird_ = NewButton("ButtonThird", shapeToolBar_);
+    buttonThird_->setText(Caption("CANCEL"));
+    buttonThird_->hide();
     tools->addWidget(buttonOK_);
     tools->addWidget(buttonCancel_);
+    tools->addWidget(buttonThird_);
     tools->addStretch(1);
     layout->addWidget(shapeToolBar_);
     setCentralWidget(central);
 
     connect(buttonOK_, &QPushButton::clicked, this, [this] { CloseWith(true); });
     connect(buttonCancel_, &QPushButton::clicked, this, [this] { CloseWith(false); });
+    connect(buttonThird_, &QPushButton::clicked, this, [this] {
+        cancelled_ = true;
+        CloseWith(false);
+    });
     QAction* first = AddAction("ActionMessageFirstButton", "First Button", -1, QKeySequence(Qt::Key_Return),
                                [this] { CloseWith(true); });
     first->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     QAction* second = AddAction("ActionMessageSecondButton", "Second Button", -1, QKeySequence(Qt::Key_Escape),
-                                [this] { CloseWith(false); });
+                                [this] {
+                                    cancelled_ = buttonThird_->isVisible();
+                                    CloseWith(false);
+                                });
     second->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_Pause)});
     SetCurrentView(viewQuestionGrid_);
 }
@@ -85,11 +96,39 @@ TFormMessageControler::TFormMessageControler(QWidget* parent)
 bool TFormMessageControler::Ask(const std::string& title, const std::string& text, QWidget* owner,
                                 MessageButtons mode) {
     if (IsRunningModal()) return AskOnce(title, text, this, mode);
+    return Run(title, text, owner, mode, false);
+}
+
+Answer TFormMessageControler::AskOrCancel(const std::string& title, const std::string& text, QWidget* owner,
+                                          MessageButtons mode) {
+    if (IsRunningModal()) return AskOrCancelOnce(title, text, this, mode);
+    const bool first = Run(title, text, owner, mode, true);
+    if (cancelled_) return Answer::Cancel;
+    return first ? Answer::First : Answer::Second;
+}
+
+bool TFormMessageControler::Run(const std::string& title, const std::string& text, QWidget* owner,
+                                MessageButtons mode, bool withCancel) {
+    cancelled_ = false;
     viewQuestionGrid_->SetMultipleChoice(true);
     viewQuestionGrid_->ResetQuestion();
     viewQuestionGrid_->AddChoiceQuestion(title, text, false, {});
-    ShowButtons(mode);
+    ShowButtons(mode, withCancel);
     return ExecModal(owner);
+}
+
+// With a Cancel button the window's close button cancels; otherwise it answers the second button.
+bool TFormMessageControler::CloseButtonAnswer() {
+    cancelled_ = buttonThird_->isVisible();
+    return false;
+}
+
+Answer TFormMessageControler::AskOrCancelOnce(const std::string& title, const std::string& text, QWidget* owner,
+                                              MessageButtons mode) {
+    QPointer<TFormMessageControler> box = new TFormMessageControler(owner);
+    const Answer answer = box->AskOrCancel(title, text, owner, mode);
+    if (box) box->deleteLater();
+    return answer;
 }
 
 // The window lives under its owner, which may be closed while the box shows and take the box with
@@ -102,11 +141,12 @@ bool TFormMessageControler::AskOnce(const std::string& title, const std::string&
     return answer;
 }
 
-void TFormMessageControler::ShowButtons(MessageButtons mode) {
+void TFormMessageControler::ShowButtons(MessageButtons mode, bool withCancel) {
     const auto [first, second] = ButtonKeywords(mode);
     buttonOK_->setText(Caption(first));
     buttonCancel_->setText(Caption(second));
     buttonOK_->setVisible(mode != MessageButtons::Close);
+    buttonThird_->setVisible(withCancel);
 }
 
 }  // namespace vantaro

@@ -28,18 +28,29 @@ public:
     bool Ask(const std::string& title, const std::string& text, QWidget* owner, MessageButtons mode);
     // Asks in a window made for the one question.
     static bool AskOnce(const std::string& title, const std::string& text, QWidget* owner, MessageButtons mode);
+    // As Ask, with a third button "Cancel" below the two; Esc and the close button cancel.
+    Answer AskOrCancel(const std::string& title, const std::string& text, QWidget* owner, MessageButtons mode);
+    static Answer AskOrCancelOnce(const std::string& title, const std::string& text, QWidget* owner,
+                                  MessageButtons mode);
 
     TFrameQuestionGrid& ViewQuestionGrid() const { return *viewQuestionGrid_; }
     QPushButton& ButtonOK() const { return *buttonOK_; }
     QPushButton& ButtonCancel() const { return *buttonCancel_; }
+    QPushButton& ButtonThird() const { return *buttonThird_; }
+
+protected:
+    bool CloseButtonAnswer() override;
 
 private:
-    void ShowButtons(MessageButtons mode);
+    void ShowButtons(MessageButtons mode, bool withCancel);
+    bool Run(const std::string& title, const std::string& text, QWidget* owner, MessageButtons mode, bool withCancel);
 
     TFrameQuestionGrid* viewQuestionGrid_ = nullptr;
     QFrame* shapeToolBar_ = nullptr;
     QPushButton* buttonOK_ = nullptr;
     QPushButton* buttonCancel_ = nullptr;
+    QPushButton* buttonThird_ = nullptr;
+    bool cancelled_ = false;
 };
 
 }  // namespace vantaro

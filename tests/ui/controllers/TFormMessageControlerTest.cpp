@@ -30,6 +30,28 @@ protected:
     TFormMessageControler box;
 };
 
+TEST_F(MessageBoxTest, AQuestionThatMayBeCancelledHasThreeAnswers) {
+    const std::vector<std::pair<std::function<void(TFormMessageControler&)>, Answer>> cases = {
+        {[](TFormMessageControler& shown) { QTest::mouseClick(&shown.ButtonOK(), Qt::LeftButton); }, Answer::First},
+        {[](TFormMessageControler& shown) { QTest::mouseClick(&shown.ButtonCancel(), Qt::LeftButton); }, Answer::Second},
+        {[](TFormMessageControler& shown) { QTest::mouseClick(&shown.ButtonThird(), Qt::LeftButton); }, Answer::Cancel},
+        {[](TFormMessageControler& shown) { QTest::keyClick(&shown, Qt::Key_Escape); }, Answer::Cancel},
+        {[](TFormMessageControler& shown) { shown.close(); }, Answer::Cancel},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        WhenModal([&](QWidget& modal) {
+            EXPECT_TRUE(Box(modal).ButtonThird().isVisible());
+            cases[i].first(Box(modal));
+        });
+        EXPECT_EQ(box.AskOrCancel("Save Before Exit", "Save?", nullptr, MessageButtons::YesNo), cases[i].second) << i;
+    }
+    WhenModal([](QWidget& modal) {
+        EXPECT_FALSE(Box(modal).ButtonThird().isVisible()) << "a plain question has no Cancel";
+        QTest::keyClick(&Box(modal), Qt::Key_Escape);
+    });
+    EXPECT_FALSE(box.Ask("Question", "Text", nullptr, MessageButtons::YesNo));
+}
+
 struct ModeCase {
     MessageButtons mode;
     const char* first;  // empty when the first button is hidden
