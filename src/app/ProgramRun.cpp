@@ -6,7 +6,7 @@
 #include "app/TFormStartup.h"
 #include "domain/CRovanFactory.h"
 #include "windows/LocalPath.h"
-#include "windows/TFormMain.h"
+#include "windows/main/TFormMain.h"
 
 namespace vantaro {
 
@@ -21,7 +21,7 @@ ProgramRun::ProgramRun(const Services& services)
     mainFactory_->SetDeletedCountsAsHidden(true);
     mainFactory_->ReadSettings();
 
-    formMain_ = std::make_unique<TFormMain>(*mainFactory_, *services.dialogs);
+    formMain_ = std::make_unique<TFormMain>(*mainFactory_, *scratchFactory_, *services.dialogs);
     formStartup_ = std::make_unique<TFormStartup>();
     Platform::Install(PlatformFor(formStartup_.get()));
     CreateSharedWindows();

@@ -5,13 +5,18 @@
 namespace vantaro {
 namespace {
 
-const QString kDefaultSuffix = QStringLiteral("xml");
+const QString kDefaultSuffix = QStringLiteral("ods");
 
-QString Run(QFileDialog& dialog) {
+QStringList RunForFiles(QFileDialog& dialog) {
     dialog.setDefaultSuffix(kDefaultSuffix);
     dialog.setOption(QFileDialog::ReadOnly, false);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles();
+}
+
+QString Run(QFileDialog& dialog) {
+    const QStringList files = RunForFiles(dialog);
+    return files.isEmpty() ? QString() : files.first();
 }
 
 }  // namespace
@@ -21,6 +26,13 @@ QString QtFileDialogs::ChooseFileToOpen(QWidget* owner, const QString& filter) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return Run(dialog);
+}
+
+QStringList QtFileDialogs::ChooseFilesToOpen(QWidget* owner, const QString& filter) {
+    QFileDialog dialog(owner, {}, {}, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    return RunForFiles(dialog);
 }
 
 QString QtFileDialogs::ChooseFileToSave(QWidget* owner, const QString& filter,

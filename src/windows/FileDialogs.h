@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -12,15 +13,19 @@ class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
     virtual QString ChooseFileToOpen(QWidget* owner, const QString& filter) = 0;
+    // Several files at once; none when the user cancels.
+    virtual QStringList ChooseFilesToOpen(QWidget* owner, const QString& filter) = 0;
     virtual QString ChooseFileToSave(QWidget* owner, const QString& filter,
                                      const QString& initialName) = 0;
 };
 
-// The platform's file dialogs. A name typed without an extension gets ".xml"; saving over an
-// existing file is confirmed first; the read-only box is hidden.
+// The platform's file dialogs. A name typed without an extension gets ".ods", the one extension a
+// data store opens with; saving over an existing file is confirmed first; the read-only box is
+// hidden.
 class QtFileDialogs final : public FileDialogs {
 public:
     QString ChooseFileToOpen(QWidget* owner, const QString& filter) override;
+    QStringList ChooseFilesToOpen(QWidget* owner, const QString& filter) override;
     QString ChooseFileToSave(QWidget* owner, const QString& filter,
                              const QString& initialName) override;
 };

@@ -11,7 +11,7 @@
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "windows/FileDialogs.h"
-#include "windows/TFormMain.h"
+#include "windows/main/TFormMain.h"
 
 namespace vantaro::test {
 namespace {
@@ -22,6 +22,10 @@ public:
     QString ChooseFileToOpen(QWidget*, const QString&) override {
         ++opens;
         return answer;
+    }
+    QStringList ChooseFilesToOpen(QWidget*, const QString&) override {
+        ++opens;
+        return answer.isEmpty() ? QStringList() : QStringList{answer};
     }
     QString ChooseFileToSave(QWidget*, const QString&, const QString& initialName) override {
         ++saves;

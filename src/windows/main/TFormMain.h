@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QPointer>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controllers/TFormControlerAncestor.h"
+#include "controllers/data/MainWindowCommands.h"
+
+class QLabel;
+class QMenu;
+class QStackedWidget;
+
+namespace vantaro {
+
+class CRovanFactory;
+class CYear;
+class FileDialogs;
+class TFormDataControler;
+
+// The kinds of data window the organisers open.
+enum class DataWindowKind { Plans, Assessments, Reports, Curricula };
+
+// The main window: the loaded school year shown on six views (four organisers and two
+// listings), the file commands, and the list of open data windows. While a data window is open
+// it takes this window's place and this window is hidden.
+class TFormMain : public TFormControlerAncestor, public MainWindowCommands {
+    Q_OBJECT
+
+public:
+    // Makes a data window on the objects given (a window later parts add); null for none.
+    using DataWindowMaker = std::function<TFormDataControler*(TFormMain& main, const std::vector<CStored*>& objects)>;
+
+    // The scratch factory is the work area of Append.
+    TFormMain(CRovanFactory& factory, CRovanFactory& scratch, FileDialogs& dialogs, QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    CYear* CurrentYear() const;
+    QAction* Action(const QString& name) const;
+    QString VersionPanelText() const;
+    QString FileNamePanelText() const;
+    QString YearText() const;
+
+    // The views, in the order of their actions.
+    const std::vector<TFrameGridAncestor*>& Views() const { return views_; }
+    void ShowView(int index);
+    int CurrentViewIndex() const;
+
+    void SetDataWindowMaker(DataWindowKind kind, DataWindowMaker maker);
+    const std::vector<QPointer<TFormDataControler>>& DataWindows() const { return dataWindows_; }
+    QMenu& ViewNavigator() const { return *navigator_; }
+
+    // File commands.
+    void ActionFileDisplayFactoryExecute();
+    void ActionFileOpenDefaultExecute();
+    void ActionFileNewExecute();
+    void ActionFileOpenExecute();
+    void ActionFileAppendExecute();
+    // False when nothing was saved (no file chosen, or the save failed).
+    bool ActionFileSaveExecute();
+    bool ActionFileSaveAsExecute();
+    void ActionFileExitExecute();
+
+    // MainWindowCommands.
+    QWidget& MainWidget() override { return *this; }
+    bool SaveStore() override { return ActionFileSaveExecute(); }
+    bool SaveStoreAs() override { return ActionFileSaveAsExecute(); }
+    void RegisterDataWindow(TFormDataControler& window) override;
+    void UnregisterDataWindow(TFormDataControler& window) override;
+    void ShowOrganiser(Organiser organiser) override;
+    void CloseApplication() override;
+
+    void ShowCellMenu(int x, int y, const std::string& markup) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Construction (TFormMain.cpp).
+    void CreateViews();
+    void CreateMainActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void ShowStatus();
+    void ChangeFontSize(int step);
+
+    // File commands (TFormMainFile.cpp).
+    bool OfferToSave(const char* question);
+    bool OfferToRestoreTrash();
+    bool SaveTo(const QString& fileName);
+    bool OpenFile(const QString& fileName);
+    bool LoadFileInto(const std::string& path);
+    QString InitialSaveName() const;
+    void TellSkippedObjects();
+    void AfterObjectsChanged();
+    bool CloseEveryDataWindow();
+    bool EndWithSaveQuestion();
+
+    // Cells and the context menu (TFormMainCells.cpp).
+    void CreateCellActions();
+    std::vector<CStored*> SelectedObjects(const char* className) const;
+    void OpenDataWindow(DataWindowKind kind, std::vector<CStored*> objects);
+    void OpenOne(DataWindowKind kind, const char* className);
+    void OpenRange(DataWindowKind kind, const char* className);
+    void DeletePlans();
+    void ShowMenuEntries(const std::vector<const char*>& names);
+
+    CRovanFactory& factory_;
+    CRovanFactory& scratch_;
+    FileDialogs& dialogs_;
+    QStackedWidget* stack_ = nullptr;
+    std::vector<TFrameGridAncestor*> views_;
+    std::vector<QAction*> viewActions_;
+    std::vector<QPointer<TFormDataControler>> dataWindows_;
+    std::vector<DataWindowMaker> makers_;
+    QMenu* navigator_ = nullptr;
+    QLabel* versionPanel_ = nullptr;
+    QLabel* fileNamePanel_ = nullptr;
+    QLabel* viewSelector_ = nullptr;
+    bool closingAll_ = false;
+    bool closeAccepted_ = false;
+};
+
+}  // namespace vantaro

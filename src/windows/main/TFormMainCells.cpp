@@ -1,0 +1,187 @@
+// What the organisers' cells run on the main window: opening plans, assessments, reports and
+// curricula in data windows, deleting plans, building weeks and days; and the context menu of
+// each view.
+
+#include <QAction>
+#include <QMenu>
+
+#include "controllers/data/TFormDataControler.h"
+#include "controllers/selection/TFormSelectionControler.h"
+#include "domain/PeriodBuilding.h"
+#include "domain/Periods.h"
+#include "domain/Plans.h"
+#include "factory/CFactory.h"
+#include "grid/markup/CellReaders.h"
+#include "routines/Platform.h"
+#include "windows/main/TFormMain.h"
+
+namespace vantaro {
+namespace {
+
+constexpr int kPlanning = 0;
+constexpr int kAssessments = 1;
+constexpr int kReports = 2;
+constexpr int kCurricula = 3;
+constexpr int kPupils = 4;
+constexpr int kAptitudes = 5;
+
+bool IsA(const CStored* object, const char* className) { return object && object->ClassName() == className; }
+
+bool IsPeriod(const CStored* object) {
+    return IsA(object, "CYear") || IsA(object, "CTerm") || IsA(object, "CWeek") || IsA(object, "CDay");
+}
+
+}  // namespace
+
+void TFormMain::CreateCellActions() {
+    AddAction("ActionOpenLessonPlan", "Open Lesson Plan", -1, {}, [this] {
+        if (dynamic_cast<CPlan*>(CurrentTarget())) OpenDataWindow(DataWindowKind::Plans, {CurrentTarget()});
+    });
+    AddAction("ActionOpenPlans", "Open Plans", -1, {}, [this] { OpenRange(DataWindowKind::Plans, "CLessonPlan"); });
+    AddAction("ActionDeletePlans", "Delete Plans", -1, {}, [this] { DeletePlans(); });
+    AddAction("ActionOpenAssessment", "Open Assessment", -1, {},
+              [this] { OpenOne(DataWindowKind::Assessments, "CAssessment"); });
+    AddAction("ActionOpenAssessments", "Open Assessments", -1, {},
+              [this] { OpenRange(DataWindowKind::Assessments, "CAssessment"); });
+    AddAction("ActionOpenReport", "Open Report", -1, {}, [this] { OpenOne(DataWindowKind::Reports, "CPupil"); });
+    AddAction("ActionOpenReports", "Open Reports", -1, {}, [this] { OpenRange(DataWindowKind::Reports, "CPupil"); });
+    AddAction("ActionOpenCurriculum", "Open Curriculum", -1, {},
+              [this] { OpenOne(DataWindowKind::Curricula, "CCurriculum"); });
+    AddAction("ActionOpenCurriculums", "Open Curriculum", -1, {},
+              [this] { OpenRange(DataWindowKind::Curricula, "CCurriculum"); });
+    // The pupil selection, notes and absences windows register their handlers when they exist.
+    AddAction("ActionClonePupilSelection", "Clone Pupil Selection...");
+    AddAction("ActionShowPupilNotes", "Pupil Notes...");
+    AddAction("ActionShowAbsences", "Absences...");
+    AddAction("ActionBuildWeeks", "Build Weeks", -1, {}, [this] {
+        if (auto* term = dynamic_cast<CTerm*>(CurrentTarget())) {
+            BuildWeeks(*term);
+            RefreshAfterChange();
+        }
+    });
+    AddAction("ActionBuildDays", "Build Days", -1, {}, [this] {
+        auto* week = dynamic_cast<CWeek*>(CurrentTarget());
+        if (week && CurrentYear()) {
+            BuildDays(*week, *CurrentYear());
+            RefreshAfterChange();
+        }
+    });
+}
+
+// The objects of a class named by the targets of the selected cells, column by column from the
+// left and top to bottom within a column; an object met again is not taken twice.
+std::vector<CStored*> TFormMain::SelectedObjects(const char* className) const {
+    std::vector<CStored*> objects;
+    const TFrameGridAncestor* view = CurrentView();
+    if (!view) return objects;
+    const QRect selection = view->Selection();
+    for (int column = selection.left(); column <= selection.right(); ++column) {
+        for (int row = selection.top(); row <= selection.bottom(); ++row) {
+            CStored* target = CellTarget(view->Cell(column, row), Factory());
+            if (!IsA(target, className)) continue;
+            if (std::find(objects.begin(), objects.end(), target) == objects.end()) objects.push_back(target);
+        }
+    }
+    return objects;
+}
+
+void TFormMain::OpenOne(DataWindowKind kind, const char* className) {
+    if (IsA(CurrentTarget(), className)) OpenDataWindow(kind, {CurrentTarget()});
+}
+
+void TFormMain::OpenRange(DataWindowKind kind, const char* className) { OpenDataWindow(kind, SelectedObjects(className)); }
+
+void TFormMain::OpenDataWindow(DataWindowKind kind, std::vector<CStored*> objects) {
+    const DataWindowMaker& maker = makers_[static_cast<std::size_t>(kind)];
+    if (objects.empty() || !maker) return;
+    if (CurrentView()) CurrentView()->EndEdit();
+    if (TFormDataControler* window = maker(*this, objects)) window->show();
+}
+
+void TFormMain::DeletePlans() {
+    const std::vector<CStored*> plans = SelectedObjects("CLessonPlan");
+    if (plans.empty()) return;
+    if (!Platform::Prompts().Ask("Delete Selected Plans", "Would you like to delete the selected plans",
+                                 MessageButtons::YesNo))
+        return;
+    for (CStored* plan : plans)
+        if (CFactory* factory = plan->GetFactory()) factory->MoveToTrash(plan);
+    RefreshAfterChange();
+}
+
+// Shows the named entries of the cell menu that are not its default entry already.
+void TFormMain::ShowMenuEntries(const std::vector<const char*>& names) {
+    for (const char* name : names) {
+        QAction* action = FindAction(name);
+        if (!action || action == CurrentAction()) continue;
+        if (!PopupMenu().actions().contains(action)) PopupMenu().addAction(action);
+        action->setVisible(true);
+    }
+}
+
+void TFormMain::ShowCellMenu(int x, int y, const std::string& markup) {
+    TFormControlerAncestor::ShowCellMenu(x, y, markup);
+    // The menu's own entries may have been shown for another view before.
+    for (QAction* entry : PopupMenu().actions().mid(4)) entry->setVisible(false);
+    CStored* target = CurrentTarget();
+    if (!target) return;
+    bool chooserOpen = false;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        chooserOpen = chooserOpen || (qobject_cast<TFormSelectionControler*>(widget) && widget->isVisible());
+    const int view = CurrentViewIndex();
+    const TFrameGridAncestor* page = CurrentView();
+    const bool range = page && page->Selection().width() * page->Selection().height() > 1;
+    CStored* source = CurrentSource();
+    if (!chooserOpen && range && view >= kPlanning && view <= kCurricula) {
+        PopupItemDefaultAction()->setVisible(false);
+        PopupItemProperties()->setVisible(false);
+        PopupItemDelete()->setVisible(false);
+        const std::vector<std::vector<const char*>> rangeEntries = {
+            {"ACTIONOPENPLANS", "ACTIONDELETEPLANS"}, {"ACTIONOPENASSESSMENTS"}, {"ACTIONOPENREPORTS"},
+            {"ACTIONOPENCURRICULUMS"}};
+        ShowMenuEntries(rangeEntries[view]);
+    } else if (!chooserOpen && view == kPlanning) {
+        if (IsA(target, "CSubject") && IsPeriod(source)) {
+            PopupItemProperties()->setVisible(false);
+            PopupItemDelete()->setVisible(false);
+        }
+        if (IsA(target, "CYear")) {
+            ShowMenuEntries({"ACTIONSELECTTEACHINGDAYS", "ACTIONNEWSUBJECT"});
+            if (!source) ShowMenuEntries({"ACTIONNEWTERM"});
+        }
+        if (IsA(target, "CTerm") && !source) ShowMenuEntries({"ACTIONBUILDWEEKS"});
+        if (IsA(target, "CWeek") && !source) ShowMenuEntries({"ACTIONBUILDDAYS"});
+        if (IsA(target, "CSubject") && IsA(source, "CDay")) ShowMenuEntries({"ACTIONCREATELESSONPLAN"});
+        if (IsA(target, "CSubject") && !source)
+            ShowMenuEntries({"ACTIONSHOWSETS", "ACTIONSELECTPUPILS", "ACTIONSELECTCURRICULUMLEVELS"});
+        if (IsA(target, "CLessonPlan")) ShowMenuEntries({"ACTIONOPENLESSONPLAN"});
+    } else if (!chooserOpen && view == kAssessments) {
+        if (IsA(target, "CYear")) ShowMenuEntries({"ACTIONNEWPUPIL", "ACTIONNEWSUBJECT"});
+        if (IsA(target, "CForm")) PopupItemDelete()->setVisible(false);
+        if (IsA(target, "CSubject") && IsA(source, "CPupil")) {
+            PopupItemDelete()->setVisible(false);
+            PopupItemProperties()->setVisible(false);
+        }
+        if (IsA(target, "CSubject") && !source)
+            ShowMenuEntries({"ACTIONCLONEPUPILSELECTION", "ACTIONSELECTPUPILS", "ACTIONSELECTCURRICULUMLEVELS",
+                             "ACTIONSHOWSETS"});
+        if (IsA(target, "CAssessment")) {
+            ShowMenuEntries({"ACTIONOPENASSESSMENT"});
+            PopupItemProperties()->setVisible(false);
+        }
+    } else if (!chooserOpen && view == kReports) {
+        if (IsA(target, "CYear")) ShowMenuEntries({"ACTIONNEWPUPIL"});
+        if (IsA(target, "CPupil")) ShowMenuEntries({"ACTIONOPENREPORT"});
+    } else if (!chooserOpen && view == kCurricula) {
+        if (IsA(target, "CYear")) ShowMenuEntries({"ACTIONNEWCURRICULUM"});
+        if (IsA(target, "CCurriculum")) ShowMenuEntries({"ACTIONOPENCURRICULUM"});
+    } else if (!chooserOpen && view == kPupils) {
+        if (IsA(target, "CYear")) ShowMenuEntries({"ACTIONNEWPUPIL"});
+    } else if (!chooserOpen && view == kAptitudes) {
+        if (IsA(target, "CYear")) ShowMenuEntries({"ACTIONNEWAPTITUDE"});
+        if (IsA(target, "CAptitude")) ShowMenuEntries({"ACTIONNEWCAPABILITY"});
+    }
+    PopupMenu().popup(QPoint(x, y));
+}
+
+}  // namespace vantaro
