@@ -31,9 +31,12 @@ void MoveToTrash(CStored& object) {
 
 }  // namespace
 
+// A plan in the trash is passed over even where deleted objects are shown: a lesson plan filed
+// under it would be destroyed with it when the trash is emptied.
 CLongTermPlan* LongTermPlanOf(CSubject& subject, bool create) {
-    if (subject.AssociationCount("LONG_TERM_PLANS") > 0)
-        return dynamic_cast<CLongTermPlan*>(subject.AssociationItem("LONG_TERM_PLANS", 0));
+    for (CStored* plan : subject.AssociationItems("LONG_TERM_PLANS"))
+        if (!IsHiddenIn(subject, plan) && plan->Status() != StoredStatus::Deleted)
+            return dynamic_cast<CLongTermPlan*>(plan);
     return create ? subject.NewLongTermPlan() : nullptr;
 }
 

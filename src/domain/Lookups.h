@@ -20,8 +20,8 @@ class CYear;
 // work on. A lookup answers null when the object sought is missing, hidden or of another class;
 // with create unset it makes nothing. None of them shows a message.
 
-// The subject's first long-term plan; a new one when it has none and create is set. Null when
-// its first plan is not a long-term plan.
+// The subject's first long-term plan that is neither hidden nor deleted; a new one when it has
+// none and create is set. Null when that first plan is not a long-term plan.
 CLongTermPlan* LongTermPlanOf(CSubject& subject, bool create);
 // The subject's live lesson plan on the day.
 CLessonPlan* LessonPlanFor(CSubject& subject, CDay* day, bool create);

@@ -91,6 +91,11 @@ const ImageList& Pictures() {
     return images;
 }
 
+const ImageList& OrganiserPictures() {
+    static const ImageList images(32, Resources("picture", {"item", "lessonplan"}));
+    return images;
+}
+
 const ImageList& ActionImages() {
     static const ImageList images(
         16, Resources("action", {"open", "new", "delete", "edit", "choose", "date", "toggle"}));

@@ -83,6 +83,33 @@ TEST_F(LookupsTest, MediumTermPlansAreNumberedFromTwo) {
     EXPECT_EQ(first->GetRelation("SUBJECT"), subject);
 }
 
+// A lesson planned after the subject's long-term plan went to the trash must survive emptying
+// the trash, whether or not the factory shows deleted objects.
+TEST_F(LookupsTest, ANewLessonPlanIsNotFiledUnderATrashedLongTermPlan) {
+    for (const bool deletedHidden : {true, false}) {
+        SCOPED_TRACE(deletedHidden ? "deleted objects hidden" : "deleted objects shown");
+        factory.SetDeletedCountsAsHidden(deletedHidden);
+        CSubject* planned = year->NewSubject();
+        factory.MoveToTrash(LongTermPlanOf(*planned, true));
+        CDay* day = Day("20070312");
+
+        CLessonPlan* plan = LessonPlanFor(*planned, day, true);
+        ASSERT_NE(plan, nullptr);
+        CLongTermPlan* live = LongTermPlanOf(*planned, false);
+        ASSERT_NE(live, nullptr);
+        EXPECT_NE(live->Status(), StoredStatus::Deleted);
+        EXPECT_EQ(plan->GetRelation("LONG_TERM_PLAN"), live);
+
+        const std::int32_t planID = plan->ID();
+        factory.EmptyTrash();
+        ASSERT_NE(factory.FindObject(planID), nullptr) << "the new plan was destroyed with the trash";
+        CLessonPlan* found = LessonPlanFor(*planned, day, false);
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ(found->ID(), planID);
+        EXPECT_EQ(planned->AssociationCount("LONG_TERM_PLANS"), 1);
+    }
+}
+
 TEST_F(LookupsTest, AssessmentsArePerPupilAndHiddenOnesAreSkipped) {
     CPupil* anna = year->NewPupil();
     CPupil* ben = year->NewPupil();
