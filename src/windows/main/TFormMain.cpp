@@ -17,6 +17,7 @@
 #include "grid/CellText.h"
 #include "grid/GridColors.h"
 #include "routines/AppInfo.h"
+#include "routines/Platform.h"
 #include "routines/VersionText.h"
 #include "windows/LocalPath.h"
 #include "windows/organisers/TFrameAptitudeListingGrid.h"

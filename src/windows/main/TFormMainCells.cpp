@@ -3,6 +3,7 @@
 // each view.
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 
 #include "controllers/data/TFormDataControler.h"

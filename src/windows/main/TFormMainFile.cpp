@@ -6,6 +6,7 @@
 
 #include "controllers/data/TFormDataControler.h"
 #include "domain/CRovanFactory.h"
+#include "domain/People.h"
 #include "domain/Periods.h"
 #include "factory/DataStoreErrors.h"
 #include "routines/Platform.h"
