@@ -111,7 +111,7 @@ TEST_F(AppendTest, EachFileIsTakenOnceUntilTheNextLoad) {
 TEST_F(AppendTest, AFileThatCouldNotBeReadCanBeAppendedOnceMended) {
     const std::string good = ReadFileBytes(dir / "other.ods");
     std::string damaged = good;
-    damaged.insert(damaged.find("<OBJECT "), "<OBJECT ID=\"900\" CLASS=\"CNoSuchClass\">\r\n</OBJECT>\r\n\r\n");
+    damaged.insert(damaged.find("<OBJECT "), "<OBJECT ID=\"9x\" CLASS=\"CNote\">\r\n</OBJECT>\r\n\r\n");
     WriteFileBytes(dir / "other.ods", damaged);
     EXPECT_THROW(factory.Append(Path("other.ods"), scratch), EVantaro);
     EXPECT_TRUE(factory.AppendedFiles().empty());
