@@ -2,16 +2,31 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 
 #include "app/TFormStartup.h"
 #include "domain/CRovanFactory.h"
 #include "windows/LocalPath.h"
 #include "windows/main/TFormMain.h"
 
+// The icons live in the UI library, whose resources the linker would drop unless referred to.
+static void RegisterAppIcons() { Q_INIT_RESOURCE(AppIcons); }
+
 namespace vantaro {
+namespace {
+
+QIcon ApplicationIcon() {
+    RegisterAppIcons();
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/app/vantaro-%1.png").arg(size));
+    return icon;
+}
+
+}  // namespace
 
 ProgramRun::ProgramRun(const Services& services)
     : services_(services), platform_(PlatformFor(nullptr)) {
+    QApplication::setWindowIcon(ApplicationIcon());
     CFactory::SetProgramFolder(
         ToLocalPath(QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'))));
 

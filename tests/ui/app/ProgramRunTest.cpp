@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QFontDatabase>
 #include <QImage>
 
@@ -79,6 +80,7 @@ TEST_F(ProgramRunTest, WithoutArgumentsStartsAnEmptyYearWithoutFileName) {
         EXPECT_TRUE(run.FormMain().isVisible());
         EXPECT_FALSE(run.FormStartup().isVisible());
         EXPECT_EQ(run.FormMain().windowTitle(), QStringLiteral("Vantaro"));
+        EXPECT_FALSE(QApplication::windowIcon().isNull()) << "the program's own icon";
         EXPECT_EQ(run.FormMain().VersionPanelText(), QStringLiteral("Version 1.12 (Build 1)"));
         EXPECT_EQ(run.FormMain().FileNamePanelText(), QString());
         EXPECT_EQ(run.FormMain().YearText(), QStringLiteral("<New Year>"));
