@@ -327,6 +327,27 @@ TEST_F(MainWindowTest, AStoreWithObjectsThatCannotBeReadOpensAndSaysWhatWasLeftO
     ASSERT_NE(factory.Year(), nullptr);
 }
 
+TEST_F(MainWindowTest, TheContextMenuOffersWhatTheViewAndTargetAllow) {
+    CSubject* subject = PrepareLessons();
+    const auto visible = [this] {
+        std::vector<std::string> entries;
+        for (QAction* entry : main->PopupMenu().actions())
+            if (entry->isVisible() && !entry->isSeparator()) entries.push_back(entry->text().toStdString());
+        main->PopupMenu().hide();
+        return entries;
+    };
+    Press(Planning(), 0, 0, Qt::RightButton);
+    EXPECT_EQ(visible(), (std::vector<std::string>{"Select Teaching Days...", "New Subject...", "New Term..."}))
+        << "the year: its commands, neither Properties nor Delete";
+    const auto [column, row] = LessonCell(subject);
+    Press(Planning(), 0, row - 1, Qt::RightButton);
+    EXPECT_EQ(visible(), (std::vector<std::string>{"Properties...", "Delete Week", "Build Days"}));
+    Planning().Grid().SelectCell(column, row);
+    Planning().Grid().SelectCell(column + 1, row + 1, true);
+    QTest::mousePress(Planning().Grid().viewport(), Qt::RightButton, {}, Planning().Grid().CellRect(column, row).center());
+    EXPECT_EQ(visible(), (std::vector<std::string>{"Open Plans", "Delete Plans"})) << "a range";
+}
+
 TEST_F(MainWindowTest, ANameTypedWithoutExtensionIsSavedAsADataStore) {
     QtFileDialogs real;
     QTimer::singleShot(0, [this] {
