@@ -13,7 +13,7 @@ namespace {
 // Column 1 is kept empty and takes no width.
 constexpr int kGap = 1;
 constexpr std::array kWidths{0.25, 0.0, 0.15, 0.1, 0.15, 0.1, 0.15, 0.1};
-constexpr std::array kHeadings{"FIRST_NAME", "INITIALS",      "LAST_NAME",
+constexpr std::array kHeadings{"FIRST_NAME", "INITALS",       "LAST_NAME",
                                "GENDER",     "DATE_OF_BIRTH", "FORM"};
 constexpr int kFirstHeading = 2;
 

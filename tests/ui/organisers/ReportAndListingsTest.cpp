@@ -67,7 +67,7 @@ TEST_F(ReportAndListingsTest, ThePupilListingEditsNamesAndChoosesTheRest) {
                                         "TITLE ROUNDLEFTRIGHT", "TITLE ROUNDLEFTRIGHT",
                                         "TITLE ROUNDRIGHT"}));
     EXPECT_EQ(RowLooks(page, 1),
-              (std::vector<std::string>{"", "", "INFO ROUND First Name", "INFO ROUND Initials",
+              (std::vector<std::string>{"", "", "INFO ROUND First Name", "INFO ROUND Initals",
                                         "INFO ROUND Last Name", "INFO ROUND Gender",
                                         "INFO ROUND Date Of Birth", "INFO ROUND Form"}));
     ASSERT_EQ(page.Grid().RowCount(), 4) << "the pupil of a hidden gender is left out";
