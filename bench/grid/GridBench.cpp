@@ -21,6 +21,7 @@
 #include "domain/People.h"
 #include "grid/TFrameGridAncestor.h"
 #include "grid/markup/CellMarkup.h"
+#include "grid/OffscreenPlatform.h"
 #include "store/BenchSupport.h"
 
 namespace vantaro::bench {
@@ -114,15 +115,6 @@ void PrintAgainstBudget(const std::string& what, double milliseconds, double bud
     PrintFigure(what, milliseconds, "ms", "budget", budget, "ms", {goal, milliseconds <= budget});
 }
 
-// Qt's offscreen platform, with a private runtime folder when the session has none.
-void UseOffscreenPlatform() {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (std::getenv("XDG_RUNTIME_DIR")) return;
-    const auto runtime = std::filesystem::temp_directory_path() / ("vantaro-bench-" + std::to_string(::getuid()));
-    std::filesystem::create_directories(runtime);
-    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-}
 
 int Run(int argc, char** argv) {
     UseOffscreenPlatform();

@@ -17,6 +17,7 @@
 
 #include "domain/CRovanFactory.h"
 #include "routines/Platform.h"
+#include "grid/OffscreenPlatform.h"
 #include "store/BenchSupport.h"
 #include "store/StoreFiles.h"
 #include "windows/FileDialogs.h"
@@ -30,14 +31,6 @@ constexpr double kViewBudget = 50;        // milliseconds per view on the school
 constexpr double kOverheadBudget = 0.10;  // the main window's share over the factory's own
 constexpr double kMilliseconds = 1000;
 
-void UseOffscreenPlatform() {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (std::getenv("XDG_RUNTIME_DIR")) return;
-    const auto runtime = std::filesystem::temp_directory_path() / ("vantaro-bench-" + std::to_string(::getuid()));
-    std::filesystem::create_directories(runtime);
-    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-}
 
 // The dialogs answer with the prepared file.
 class FixedDialogs final : public FileDialogs {

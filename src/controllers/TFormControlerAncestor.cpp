@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QCursor>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -202,6 +204,25 @@ QMenu& TFormControlerAncestor::PrintMenu() {
         printMenu_->setObjectName(QStringLiteral("PrintMenu"));
     }
     return *printMenu_;
+}
+
+void TFormControlerAncestor::AddViewSelector(QMenu& navigator) {
+    QToolBar& bar = ToolBar();
+    auto* spacer = new QWidget(&bar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar.addWidget(spacer);
+    auto* selector = new QLabel(QStringLiteral("\u25BC"), &bar);
+    selector->setObjectName(QStringLiteral("LabelViewSelector"));
+    selector->setStyleSheet(QStringLiteral("color: rgb(70, 83, 132); padding: 0 6px;"));
+    selector->installEventFilter(this);
+    bar.addWidget(selector);
+    viewSelector_ = selector;
+    navigator_ = &navigator;
+}
+
+bool TFormControlerAncestor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == viewSelector_ && navigator_ && event->type() == QEvent::Enter) navigator_->popup(QCursor::pos());
+    return TFormAncestor::eventFilter(watched, event);
 }
 
 // While a preview shows, the window's own menus and tool bar give way to the preview's.

@@ -93,6 +93,9 @@ public:
     QMenu& PrintMenu();
     void SetPrintMode(bool on);
     bool InPrintMode() const { return printMode_; }
+    // Ends the tool bar with the view selector, an arrow that opens the navigator menu as soon as
+    // the mouse moves over it.
+    void AddViewSelector(QMenu& navigator);
 
     // Modal running. ExecModal shows the window over the owner (or the screen) and returns the
     // answer given to CloseWith.
@@ -107,6 +110,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // What the window manager's close button answers while the window runs modally.
     virtual bool CloseButtonAnswer() { return false; }
     // Whether showing the window refreshes its view (every window but the main window).
@@ -127,6 +131,8 @@ private:
     QAction* popupDelete_ = nullptr;
     QAction* popupSeparator_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    QWidget* viewSelector_ = nullptr;
+    QMenu* navigator_ = nullptr;
     QToolBar* printBar_ = nullptr;
     QMenu* printMenu_ = nullptr;
     QAction* printMenuEntry_ = nullptr;

@@ -85,26 +85,11 @@ void TFormDataControler::CreateMenus() {
             [this] { FindAction("ACTIONFORMHIDEMAIN")->setEnabled(main_.MainWidget().isVisible()); });
 }
 
-// The tool bar ends with the view selector, which opens the view navigator as the mouse moves
-// over it.
 void TFormDataControler::CreateToolBar() {
     QToolBar& bar = ToolBar();
     for (const char* name : {"ACTIONPREVIEWVIEW", "ACTIONVIEWSMALLERFONT", "ACTIONVIEWLARGERFONT"})
         bar.addAction(FindAction(name));
-    auto* spacer = new QWidget(&bar);
-    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    bar.addWidget(spacer);
-    viewSelector_ = new QLabel(QStringLiteral("\u25BC"), &bar);
-    viewSelector_->setObjectName(QStringLiteral("LabelViewSelector"));
-    viewSelector_->setStyleSheet(QStringLiteral("color: rgb(70, 83, 132); padding: 0 6px;"));
-    viewSelector_->setToolTip(QStringLiteral("Views"));
-    viewSelector_->installEventFilter(this);
-    bar.addWidget(viewSelector_);
-}
-
-bool TFormDataControler::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == viewSelector_ && event->type() == QEvent::Enter) navigator_->popup(QCursor::pos());
-    return TFormControlerAncestor::eventFilter(watched, event);
+    AddViewSelector(*navigator_);
 }
 
 QAction* TFormDataControler::AddView(TFrameGridAncestor* view, std::string_view actionName, std::string_view caption) {

@@ -47,7 +47,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     MainWindowCommands& Main() const { return main_; }
 
 private:
@@ -67,7 +66,6 @@ private:
     QMenu* fileMenu_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     QMenu* navigator_ = nullptr;
-    QLabel* viewSelector_ = nullptr;
     bool closing_ = false;
     bool registered_ = false;
 };

@@ -184,19 +184,7 @@ void TFormMain::CreateToolBar() {
     for (const char* name : {"ACTIONVIEWSMALLERFONT", "ACTIONVIEWLARGERFONT", "ACTIONVIEWFILTER", "ACTIONVIEWFONT",
                              "ACTIONVIEWOPTIONS", "ACTIONVIEWTRASHCAN", "ACTIONPREVIEWVIEW", "ACTIONSHOWSEARCHWIZARD"})
         bar.addAction(FindAction(name));
-    auto* spacer = new QWidget(&bar);
-    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    bar.addWidget(spacer);
-    viewSelector_ = new QLabel(QStringLiteral("\u25BC"), &bar);
-    viewSelector_->setObjectName(QStringLiteral("LabelViewSelector"));
-    viewSelector_->setStyleSheet(QStringLiteral("color: rgb(70, 83, 132); padding: 0 6px;"));
-    viewSelector_->installEventFilter(this);
-    bar.addWidget(viewSelector_);
-}
-
-bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == viewSelector_ && event->type() == QEvent::Enter) navigator_->popup(QCursor::pos());
-    return TFormControlerAncestor::eventFilter(watched, event);
+    AddViewSelector(*navigator_);
 }
 
 CYear* TFormMain::CurrentYear() const { return factory_.Year(); }

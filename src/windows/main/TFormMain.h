@@ -77,7 +77,6 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Construction (TFormMain.cpp).
@@ -120,7 +119,6 @@ private:
     QMenu* navigator_ = nullptr;
     QLabel* versionPanel_ = nullptr;
     QLabel* fileNamePanel_ = nullptr;
-    QLabel* viewSelector_ = nullptr;
     bool closingAll_ = false;
     bool closeAccepted_ = false;
 };
