@@ -3,14 +3,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QCursor>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QToolBar>
+
+#include <algorithm>
 
 #include "controllers/ControllerImages.h"
 #include "controllers/SharedActions.h"
@@ -30,8 +32,8 @@ namespace vantaro {
 namespace {
 
 const char* const kImageProperty = "imageIndex";
-
-std::string UpperName(const QAction& action) { return UpperCase(action.objectName().toLatin1().toStdString()); }
+constexpr int kSmallerFontImage = 12;
+constexpr int kLargerFontImage = 13;
 
 }  // namespace
 
@@ -83,6 +85,8 @@ QAction* TFormControlerAncestor::AddAction(std::string_view name, std::string_vi
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
+    // A later action of the same name does not hide the first, as in a search in order.
+    actionIndex_.try_emplace(UpperCase(name), actions_.size());
     actions_.push_back(action);
     handlers_.push_back(std::move(handler));
     connect(action, &QAction::triggered, this, [this, action] { RunAction(action); });
@@ -90,14 +94,13 @@ QAction* TFormControlerAncestor::AddAction(std::string_view name, std::string_vi
 }
 
 QAction* TFormControlerAncestor::FindAction(std::string_view name) const {
-    for (QAction* action : actions_)
-        if (UpperName(*action) == name) return action;
-    return nullptr;
+    const auto found = actionIndex_.find(std::string(name));
+    return found == actionIndex_.end() ? nullptr : actions_[found->second];
 }
 
 void TFormControlerAncestor::SetHandler(std::string_view name, Handler handler) {
-    for (std::size_t i = 0; i < actions_.size(); ++i)
-        if (UpperName(*actions_[i]) == UpperCase(name)) handlers_[i] = std::move(handler);
+    const auto found = actionIndex_.find(UpperCase(name));
+    if (found != actionIndex_.end()) handlers_[found->second] = std::move(handler);
 }
 
 void TFormControlerAncestor::RunAction(QAction* action) {
@@ -206,6 +209,31 @@ QMenu& TFormControlerAncestor::PrintMenu() {
     return *printMenu_;
 }
 
+void TFormControlerAncestor::AddFontSizeActions() {
+    AddAction("ActionViewSmallerFont", "Smaller Font", kSmallerFontImage, {}, [this] { ChangeFontSize(-1); });
+    AddAction("ActionViewLargerFont", "Larger Font", kLargerFontImage, {}, [this] { ChangeFontSize(1); });
+    UpdateFontSizeActions();
+}
+
+void TFormControlerAncestor::ChangeFontSize(int step) {
+    CFactory* factory = CFactory::MainFactory();
+    if (!factory) return;
+    int& size = factory->Settings().Font.Size;
+    size = std::clamp(size + step, kSmallestFontSize, kLargestFontSize);
+    UpdateFontSizeActions();
+    RefreshAfterChange();
+}
+
+void TFormControlerAncestor::UpdateFontSizeActions() {
+    QAction* smaller = FindAction("ACTIONVIEWSMALLERFONT");
+    QAction* larger = FindAction("ACTIONVIEWLARGERFONT");
+    const CFactory* factory = Factory();
+    if (!smaller || !larger || !factory) return;
+    const int size = factory->Settings().Font.Size;
+    smaller->setEnabled(size > kSmallestFontSize);
+    larger->setEnabled(size < kLargestFontSize);
+}
+
 void TFormControlerAncestor::AddViewSelector(QMenu& navigator) {
     QToolBar& bar = ToolBar();
     auto* spacer = new QWidget(&bar);
@@ -292,6 +320,7 @@ void TFormControlerAncestor::CloseWith(bool answer) {
 void TFormControlerAncestor::showEvent(QShowEvent* event) {
     TFormAncestor::showEvent(event);
     if (const CFactory* factory = Factory()) setFont(SettingsFont(factory->Settings().Font));
+    UpdateFontSizeActions();
     if (refreshOnShow_ && view_) view_->Refresh(0);
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "factory/StoredRef.h"
@@ -93,6 +94,9 @@ public:
     QMenu& PrintMenu();
     void SetPrintMode(bool on);
     bool InPrintMode() const { return printMode_; }
+    // Smaller Font and Larger Font: the settings font one point smaller or larger, within its
+    // limits (the action at a limit is disabled), then a refresh.
+    void AddFontSizeActions();
     // Ends the tool bar with the view selector, an arrow that opens the navigator menu as soon as
     // the mouse moves over it.
     void AddViewSelector(QMenu& navigator);
@@ -118,6 +122,8 @@ protected:
 
 private:
     void AddSharedActions();
+    void ChangeFontSize(int step);
+    void UpdateFontSizeActions();
 
     QPointer<TFrameGridAncestor> view_;
     StoredRef target_;
@@ -125,6 +131,7 @@ private:
     QAction* action_ = nullptr;
     std::vector<QAction*> actions_;
     std::vector<Handler> handlers_;
+    std::unordered_map<std::string, std::size_t> actionIndex_;  // by upper-cased name
     QMenu* popupMenu_ = nullptr;
     QAction* popupDefault_ = nullptr;
     QAction* popupProperties_ = nullptr;

@@ -79,6 +79,8 @@ public:
     std::string PropertyContent(int index) const;
     std::string PropertyFormat(int index) const;
     std::string PropertyContentByName(std::string_view tag, std::string_view name) const;
+    // Whether the line's AGGREGATE is TRUE: the object owns what the line refers to.
+    bool IsAggregate(int index) const;
 
     // Attributes. Missing attributes read as empty text.
     std::string GetAttributeValue(std::string_view name) const;     // stored form
@@ -136,7 +138,6 @@ private:
     bool IsLineIndex(int index) const;
     std::vector<StoredRef> AggregatedMembers() const;
     CAttachedList* ListOf(std::string_view tag, std::string_view name) const;
-    bool IsAggregate(int index) const;
     void MarkChanged();
     void ResolveLine(int index);
     // Tells the factory that resolving changed a reference list.

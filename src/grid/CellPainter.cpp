@@ -31,6 +31,10 @@ void FillShape(QPainter& painter, const PixelRect& rect, const QColor& pen, cons
 
 QRect ToQRect(const PixelRect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
 
+PixelRect ToPixelRect(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
 void CellPainter::DrawShape(const PixelRect& rect, const PixelRect& cell, const CellEffect& effect,
                             QColor pen, QColor fill) {
     if (effect.lighten) {

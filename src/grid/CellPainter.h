@@ -58,5 +58,6 @@ private:
 };
 
 QRect ToQRect(const PixelRect& rect);
+PixelRect ToPixelRect(const QRect& rect);
 
 }  // namespace vantaro

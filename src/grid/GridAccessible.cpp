@@ -74,12 +74,7 @@ TStringGrid* GridAccessible::Grid() const { return static_cast<TStringGrid*>(wid
 
 std::vector<std::pair<int, int>> GridAccessible::VisibleCells() const {
     std::vector<std::pair<int, int>> cells;
-    const TStringGrid* grid = Grid();
-    for (int row = 0; row < grid->RowCount(); ++row) {
-        for (int column = 0; column < grid->ColumnCount(); ++column) {
-            if (!grid->CellRect(column, row).isEmpty()) cells.emplace_back(column, row);
-        }
-    }
+    Grid()->ForEachVisibleCell([&cells](int column, int row, const QRect&) { cells.emplace_back(column, row); });
     return cells;
 }
 

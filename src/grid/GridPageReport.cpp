@@ -176,6 +176,25 @@ void GridPageReport::DrawPageFrame(QPainter& painter, int page, const Units& uni
     painter.restore();
 }
 
+// The cell box across its guide: indented by level, and for the pieces of a run squared out to
+// overlap their neighbours by 0.2 mm.
+GridPageReport::Span GridPageReport::BoxSpan(const CellFacts& facts, const Guide& guide) {
+    const double indent = kPrintLevelIndent * std::max(facts.level, 0);
+    if (facts.effect.InRun()) return {guide.left - 2, guide.width + 4};
+    if (facts.effect.StartsRun()) return {guide.left + 2 + indent, guide.width + 2 - indent};
+    if (facts.effect.EndsRun()) return {guide.left - 2, guide.width - 2};
+    return {guide.left + 2 + indent, guide.width - 4 - indent};
+}
+
+// The text inside the box, or across the whole run up to runRight (when not negative), as on
+// screen; images placed at its left take their room from it.
+GridPageReport::Span GridPageReport::TextSpan(const CellFacts& facts, const Guide& guide, double runRight) {
+    const Span box = BoxSpan(facts, guide);
+    const double left = box.left + kTextLeft;
+    const double right = (runRight >= 0 ? runRight : box.left + box.width) - (kTextNarrower - kTextLeft);
+    return {left, right - left};
+}
+
 double GridPageReport::BandHeight(int row, const Units& units) const {
     double height = kMinimumBand;
     for (int column = 0; column < static_cast<int>(guides_.size()); ++column) {
@@ -186,8 +205,7 @@ double GridPageReport::BandHeight(int row, const Units& units) const {
         const QString text = FromLatin1(CellDisplayText(markup, frame_.Factory()));
         if (text.isEmpty()) continue;
         const double runRight = facts.effect.StartsRun() ? RunRight(column, row) : -1;
-        const double right = runRight >= 0 ? runRight : guides_[column].left + guides_[column].width - 2;
-        double width = right - guides_[column].left - 2 - kPrintLevelIndent * std::max(facts.level, 0) - kTextNarrower;
+        double width = TextSpan(facts, guides_[column], runRight).width;
         if (facts.type != -1) width -= kTypeImage + kImageGap;
         if (facts.check != -1) width -= kCheckImage + kImageGap;
         const int lines = units.wrapper->LineCount(text, std::max(units.Px(width), 1.0));
@@ -198,12 +216,8 @@ double GridPageReport::BandHeight(int row, const Units& units) const {
 
 // The right edge of the box of the last cell of the run a cell starts; -1 when the run has no end.
 double GridPageReport::RunRight(int column, int row) const {
-    for (int next = column + 1; next < static_cast<int>(guides_.size()); ++next) {
-        const CellEffect effect = ReadEffect(CellValue(frame_.Cell(next, row), cell::kEffect));
-        if (effect.EndsRun()) return guides_[next].left + guides_[next].width - 4;
-        if (effect.StartsRun()) break;
-    }
-    return -1;
+    const int end = frame_.cells_.RunEnd(column, row, static_cast<int>(guides_.size()));
+    return end < 0 ? -1 : guides_[end].left + guides_[end].width - 4;
 }
 
 void GridPageReport::DrawBand(QPainter& painter, int row, double top, double height, const Units& units) const {
@@ -226,19 +240,9 @@ void GridPageReport::DrawBand(QPainter& painter, int row, double top, double hei
 void GridPageReport::DrawCell(QPainter& painter, const CellFacts& facts, const std::string& markup,
                               const Guide& guide, double top, double height, double textRight, Pass pass,
                               const Units& units) const {
-    const double level = std::max(facts.level, 0);
-    double left = guide.left + 2 + kPrintLevelIndent * level;
-    double width = guide.width - 4 - kPrintLevelIndent * level;
-    if (facts.effect.InRun()) {
-        left = guide.left - 2;
-        width = guide.width + 4;
-    } else if (facts.effect.StartsRun()) {
-        width = guide.width + 2 - kPrintLevelIndent * level;
-    } else if (facts.effect.EndsRun()) {
-        left = guide.left - 2;
-        width = guide.width - 2;
-    }
-    const QRectF box(units.Px(left), units.Px(top + kGuideTop), units.Px(width), units.Px(height - 2 * kGuideTop));
+    const Span span = BoxSpan(facts, guide);
+    const QRectF box(units.Px(span.left), units.Px(top + kGuideTop), units.Px(span.width),
+                     units.Px(height - 2 * kGuideTop));
 
     if (facts.style == cell::kImage) {
         long long index = -1;
@@ -266,10 +270,9 @@ void GridPageReport::DrawCell(QPainter& painter, const CellFacts& facts, const s
         return;
     }
 
-    QRectF text(box.left() + units.Px(kTextLeft), box.top() + units.Px(kTextTop),
-                box.width() - units.Px(kTextNarrower), box.height() - units.Px(kTextShorter));
-    // A run's text goes across the whole run, as on screen.
-    if (textRight >= 0) text.setRight(units.Px(textRight) - units.Px(kTextNarrower - kTextLeft));
+    const Span textSpan = TextSpan(facts, guide, textRight);
+    QRectF text(units.Px(textSpan.left), box.top() + units.Px(kTextTop), units.Px(textSpan.width),
+                box.height() - units.Px(kTextShorter));
     const auto drawImage = [&](const ImageList* images, int index, double size) {
         if (!images || index == -1) return;
         images->DrawScaled(painter, QRectF(text.left(), text.top(), units.Px(size), units.Px(size)), index);

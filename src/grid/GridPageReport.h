@@ -49,6 +49,13 @@ private:
         double width = 0;
     };
     struct Units;
+    struct Span {
+        double left = 0;  // tenths of a millimetre
+        double width = 0;
+    };
+
+    static Span BoxSpan(const CellFacts& facts, const Guide& guide);
+    static Span TextSpan(const CellFacts& facts, const Guide& guide, double runRight);
 
     std::vector<Guide> Guides(double bandWidth) const;
     double BandHeight(int row, const Units& units) const;

@@ -170,7 +170,7 @@ int TFrameGridAncestor::RowHeight(int row) {
         const CellFacts facts = ReadCellFacts(markup);
         int cellHeight = lineHeight;
         if (facts.style == cell::kData) {
-            const CellLayout layout = LayOut(markup, facts, QRect(0, 0, grid_->ColumnWidth(column), kMeasureHeight));
+            const CellLayout layout = LayOut(facts, QRect(0, 0, grid_->ColumnWidth(column), kMeasureHeight));
             QString text = FromLatin1(CellDisplayText(markup, Factory()));
             // A final line break opens no line of its own until something is typed after it.
             if (text.endsWith(QLatin1Char('\n'))) text.chop(text.endsWith(QStringLiteral("\r\n")) ? 2 : 1);
@@ -191,9 +191,8 @@ int TFrameGridAncestor::ActionImage(const CellFacts& facts) const {
     return images && images->Has(index) ? index : -1;
 }
 
-CellLayout TFrameGridAncestor::LayOut(const std::string&, const CellFacts& facts, const QRect& rect) const {
-    const PixelRect cell{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
-    return LayOutCell(cell, facts, ActionImage(facts) >= 0);
+CellLayout TFrameGridAncestor::LayOut(const CellFacts& facts, const QRect& rect) const {
+    return LayOutCell(ToPixelRect(rect), facts, ActionImage(facts) >= 0);
 }
 
 bool TFrameGridAncestor::IsTransientObject(const std::string& markup) const {
@@ -201,7 +200,11 @@ bool TFrameGridAncestor::IsTransientObject(const std::string& markup) const {
     return object && object->Status() == StoredStatus::Transient;
 }
 
-void TFrameGridAncestor::GridPaintBegin() { palette_ = std::make_unique<GridPalette>(Settings(), palette()); }
+// The colours and the text wrapper are resolved once for all the cells of a paint.
+void TFrameGridAncestor::GridPaintBegin() {
+    palette_ = std::make_unique<GridPalette>(Settings(), palette());
+    Wrapper();
+}
 
 QColor TFrameGridAncestor::GridBackground() const { return ResolveColor(Settings().BackgroundColor, palette()); }
 
@@ -215,13 +218,13 @@ void TFrameGridAncestor::DrawGridCell(QPainter& painter, int column, int row, co
     if (markup.empty()) return;
     CellImages images = images_;
     if (Controller()) images.actions = Controller()->ActionImages();
-    CellPainter cellPainter(painter, *palette_, images, Wrapper());
+    CellPainter cellPainter(painter, *palette_, images, *wrapper_);
 
     const CellFacts facts = ReadCellFacts(markup);
     CellToPaint paint;
-    paint.layout = LayOut(markup, facts, rect);
-    paint.facts = &facts;
     paint.actionImage = ActionImage(facts);
+    paint.layout = LayOutCell(ToPixelRect(rect), facts, paint.actionImage >= 0);
+    paint.facts = &facts;
     paint.highlighted = ShowSelection() && facts.selection && grid_->IsSelected(column, row);
     paint.readOnly = facts.readOnly || IsTransientObject(markup);
     if (facts.style == cell::kImage) {
@@ -238,28 +241,21 @@ void TFrameGridAncestor::DrawGridCell(QPainter& painter, int column, int row, co
 
 // Whether a run's first cell is drawn over by the run's last cell.
 bool TFrameGridAncestor::RunHasEnd(int column, int row) const {
-    for (int next = column + 1; next < grid_->ColumnCount(); ++next) {
-        const CellEffect effect = ReadEffect(CellValue(cells_.Cell(next, row), cell::kEffect));
-        if (effect.EndsRun()) return !grid_->CellRect(next, row).isEmpty();
-        if (effect.StartsRun()) return false;
-    }
-    return false;
+    const int end = cells_.RunEnd(column, row, grid_->ColumnCount());
+    return end >= 0 && !grid_->CellRect(end, row).isEmpty();
 }
 
 void TFrameGridAncestor::DrawRunEnd(CellPainter& painter, const CellFacts& facts, const CellLayout& layout,
                                     int column, int row) {
-    for (int start = column; start >= 0; --start) {
-        const std::string& markup = cells_.Cell(start, row);
-        const CellFacts startFacts = ReadCellFacts(markup);
-        if (!startFacts.effect.StartsRun()) continue;
-        const QRect startRect = grid_->CellRect(start, row);
-        if (startRect.isEmpty()) return;
-        const CellLayout startLayout = LayOut(markup, startFacts, startRect);
-        const QRect area(QPoint(startLayout.text.left, startLayout.text.top),
-                         QPoint(layout.text.right - 1, startLayout.text.bottom - 1));
-        painter.DrawRunText(facts, area, FromLatin1(CellDisplayText(markup, Factory())));
-        return;
-    }
+    const int start = cells_.RunStart(column, row);
+    if (start < 0) return;
+    const QRect startRect = grid_->CellRect(start, row);
+    if (startRect.isEmpty()) return;
+    const std::string& markup = cells_.Cell(start, row);
+    const CellLayout startLayout = LayOut(ReadCellFacts(markup), startRect);
+    const QRect area(QPoint(startLayout.text.left, startLayout.text.top),
+                     QPoint(layout.text.right - 1, startLayout.text.bottom - 1));
+    painter.DrawRunText(facts, area, FromLatin1(CellDisplayText(markup, Factory())));
 }
 
 void TFrameGridAncestor::GridScrolled() {

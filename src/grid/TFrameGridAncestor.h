@@ -168,16 +168,18 @@ protected:
 private:
     friend class GridPageReport;
 
-    CellLayout LayOut(const std::string& markup, const CellFacts& facts, const QRect& rect) const;
+    CellLayout LayOut(const CellFacts& facts, const QRect& rect) const;
     int ActionImage(const CellFacts& facts) const;
     bool IsTransientObject(const std::string& markup) const;
     void DrawRunEnd(CellPainter& painter, const CellFacts& facts, const CellLayout& layout, int column, int row);
     bool RunHasEnd(int column, int row) const;
     void PressCell(int column, int row, Qt::MouseButton button, const QPoint& globalPosition, bool extend);
+    void TakePressedCell(int column, int row);
     void ScrollToEnd();
     void ApplyColumnWidths();
     void ApplyRowHeights();
     void MemoEditChange();
+    void PlaceEditor(const PixelRect& area);
     bool WriteEditorText();
     void TellReplacedCharacters(const QStringList& replaced);
     bool AcceptsDrop(const QMimeData* data, const QPoint& position, TFrameGridAncestor** source) const;

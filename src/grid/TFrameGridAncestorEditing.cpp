@@ -34,17 +34,22 @@ void TFrameGridAncestor::BeginEdit(int column, int row) {
     if (!facts.IsEditable()) return;
     const QRect rect = grid_->CellRect(column, row);
     if (rect.isEmpty()) return;
-    const CellLayout layout = LayOut(markup, facts, rect);
+    const CellLayout layout = LayOut(facts, rect);
     const PixelRect& area = layout.text;
     const TColor background = facts.dragTarget ? Settings().DragBackgroundColor : Settings().BackgroundColor;
     editor_->Prepare(FromLatin1(CellDisplayText(markup, Factory())), facts.style == cell::kData, GridFont(),
                      ResolveColor(background, palette()));
-    editor_->setGeometry(area.left, area.top, std::max(area.Width(), 1), std::max(area.Height(), 1));
+    PlaceEditor(area);
     editor_->raise();
     editor_->show();
     editColumn_ = column;
     editRow_ = row;
     if (window()->isWindow()) editor_->setFocus();
+}
+
+// The editor lies exactly over the cell's text area.
+void TFrameGridAncestor::PlaceEditor(const PixelRect& area) {
+    editor_->setGeometry(area.left, area.top, std::max(area.Width(), 1), std::max(area.Height(), 1));
 }
 
 void TFrameGridAncestor::CommitEdit() {
@@ -127,9 +132,7 @@ void TFrameGridAncestor::MemoEditChange() {
             cursor.setPosition(std::min(caret, static_cast<int>(editor_->document()->characterCount()) - 1));
             editor_->setTextCursor(cursor);
         } else {
-            const std::string& markup = cells_.Cell(column, row);
-            const PixelRect area = LayOut(markup, ReadCellFacts(markup), grid_->CellRect(column, row)).text;
-            editor_->setGeometry(area.left, area.top, std::max(area.Width(), 1), std::max(area.Height(), 1));
+            PlaceEditor(LayOut(ReadCellFacts(cells_.Cell(column, row)), grid_->CellRect(column, row)).text);
         }
     });
     if (!IsEditing()) return;

@@ -41,18 +41,9 @@ void TFrameGridAncestor::PressCell(int column, int row, Qt::MouseButton button, 
     QPointer<TFrameGridAncestor> alive(this);
     const bool onCell = column >= 0 && row >= 0;
     if (onCell && (!grid_->IsSelected(column, row) || extend)) grid_->SelectCell(column, row, extend);
-    pressedMarkup_.clear();
-    pressedColumn_ = column;
-    pressedRow_ = row;
     dragArmed_ = false;
+    TakePressedCell(column, row);
     if (!onCell) return;
-
-    pressedMarkup_ = cells_.Cell(column, row);
-    replacementsTold_ = false;
-    ReportErrors([&] {
-        EndEdit();
-        BeginEdit(column, row);
-    });
     // A fixed cell takes no selection, so pressing it is no click on the selected item.
     const bool selectable = column >= grid_->FixedColumns() && row >= grid_->FixedRows();
     if (button == Qt::LeftButton && selectable) StringGridClick();
@@ -108,17 +99,24 @@ void TFrameGridAncestor::UpdatePointer(const QPoint& position) {
     grid_->viewport()->setCursor(link ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
-void TFrameGridAncestor::GridActivateCurrent() {
-    const QPoint current = grid_->Current();
-    QPointer<TFrameGridAncestor> alive(this);
-    pressedMarkup_ = cells_.Cell(current.x(), current.y());
-    pressedColumn_ = current.x();
-    pressedRow_ = current.y();
+// The cell pressed (or activated from the keyboard) becomes the pressed cell; an open editor is
+// committed and one opens on the cell when it is editable. Outside the cells nothing is pressed.
+void TFrameGridAncestor::TakePressedCell(int column, int row) {
+    pressedColumn_ = column;
+    pressedRow_ = row;
+    pressedMarkup_ = column >= 0 && row >= 0 ? cells_.Cell(column, row) : std::string();
+    if (column < 0 || row < 0) return;
     replacementsTold_ = false;
     ReportErrors([&] {
         EndEdit();
-        BeginEdit(current.x(), current.y());
+        BeginEdit(column, row);
     });
+}
+
+void TFrameGridAncestor::GridActivateCurrent() {
+    const QPoint current = grid_->Current();
+    QPointer<TFrameGridAncestor> alive(this);
+    TakePressedCell(current.x(), current.y());
     StringGridClick();
     if (alive) RunCellAction();
 }

@@ -6,16 +6,11 @@
 #include "factory/CFactory.h"
 #include "factory/CStored.h"
 #include "grid/TFrameGridAncestor.h"
-#include "routines/XMLRoutines.h"
 
 namespace vantaro {
 namespace {
 
 constexpr std::string_view kAssociation = "ASSOCATION";
-
-bool IsAggregate(const CStored& object, int line) {
-    return AttributeValue(FindAttribute(TagAttributes(object.PropertyLine(line)), "AGGREGATE")) == "TRUE";
-}
 
 void Walk(CellPage& cells, const CFactory* factory, int column, bool aggregatesOnly,
           std::string_view collection, std::string_view path, int depth, CStored* object,
@@ -25,7 +20,7 @@ void Walk(CellPage& cells, const CFactory* factory, int column, bool aggregatesO
     for (int line = 0; line < object->PropertyCount(); ++line) {
         if (object->PropertyTag(line) != kAssociation) continue;
         const std::string name = object->PropertyName(line);
-        if (aggregatesOnly && !IsAggregate(*object, line)) continue;
+        if (aggregatesOnly && !object->IsAggregate(line)) continue;
         if (!path.empty() && path.find(name) == std::string_view::npos) continue;
         const bool listed = collection.empty() || collection.find(name) != std::string_view::npos;
         const int memberDepth = listed ? depth + 1 : depth;

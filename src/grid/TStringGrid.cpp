@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <functional>
 
 #include "grid/GridAccessible.h"
 
@@ -270,31 +271,30 @@ void TStringGrid::UpdateScrollBars() {
     updatingScrollBars_ = false;
 }
 
+void TStringGrid::ForEachVisibleCell(const std::function<void(int, int, const QRect&)>& visit) const {
+    const QRect area = viewport()->rect();
+    const auto rowAt = [this](int i) { return i < fixedRows_ ? i : topRow_ + i - fixedRows_; };
+    const auto columnAt = [this](int i) { return i < fixedColumns_ ? i : leftColumn_ + i - fixedColumns_; };
+    const int rows = fixedRows_ + RowCount() - topRow_;
+    const int columns = fixedColumns_ + ColumnCount() - leftColumn_;
+    for (int i = 0, y = 0; i < rows && y <= area.bottom(); ++i) {
+        const int row = rowAt(i);
+        const int height = heights_[row];
+        for (int j = 0, x = 0; height > 0 && j < columns && x <= area.right(); ++j) {
+            const int column = columnAt(j);
+            const int width = widths_[column];
+            if (width > 0) visit(column, row, QRect(x, y, width, height));
+            x += width;
+        }
+        y += height;
+    }
+}
+
 void TStringGrid::paintEvent(QPaintEvent*) {
     host_.GridPaintBegin();
     QPainter painter(viewport());
-    const QRect area = viewport()->rect();
-    painter.fillRect(area, host_.GridBackground());
-    const auto rowsFrom = [this](int fixed, int first, auto visit) {
-        for (int row = 0; row < fixed; ++row) visit(row);
-        for (int row = first; row < RowCount(); ++row) visit(row);
-    };
-    int y = 0;
-    rowsFrom(fixedRows_, topRow_, [&](int row) {
-        const int height = heights_[row];
-        if (y < area.bottom() + 1 && height > 0) {
-            int x = 0;
-            const auto drawColumn = [&](int column) {
-                const int width = widths_[column];
-                if (x < area.right() + 1 && width > 0)
-                    host_.DrawGridCell(painter, column, row, QRect(x, y, width, height));
-                x += width;
-            };
-            for (int column = 0; column < fixedColumns_; ++column) drawColumn(column);
-            for (int column = leftColumn_; column < ColumnCount(); ++column) drawColumn(column);
-        }
-        y += height;
-    });
+    painter.fillRect(viewport()->rect(), host_.GridBackground());
+    ForEachVisibleCell([&](int column, int row, const QRect& rect) { host_.DrawGridCell(painter, column, row, rect); });
     PaintFocus(painter);
 }
 

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QRect>
 
+#include <functional>
 #include <vector>
 
 class QDragMoveEvent;
@@ -78,6 +79,9 @@ public:
 
     // The cell's rectangle in the viewport, empty when it is scrolled out of view.
     QRect CellRect(int column, int row) const;
+    // Calls visit with each sized cell the view shows and its rectangle: the fixed rows first,
+    // then the rows from the top row, each left to right, as they are painted.
+    void ForEachVisibleCell(const std::function<void(int column, int row, const QRect& rect)>& visit) const;
     // The cell under a viewport position, (-1, -1) outside the cells.
     QPoint CellAt(const QPoint& position) const;
 

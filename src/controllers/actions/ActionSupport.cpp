@@ -5,7 +5,10 @@
 
 #include "controllers/TFormControlerAncestor.h"
 #include "factory/CFactory.h"
+#include "domain/Lookups.h"
+#include "domain/Subjects.h"
 #include "factory/CStored.h"
+#include "routines/Platform.h"
 #include "routines/XMLRoutines.h"
 
 namespace vantaro {
@@ -30,6 +33,13 @@ QWidget* OwnerWindow(TFormControlerAncestor& window, ActionOwner owner) {
             return &window;
     }
     return &window;
+}
+
+void AskToRemoveTargets(CStored& subject) {
+    if (!Platform::Prompts().Ask("Curriculum Changed", "Do you wish to delete the current targets for this subject",
+                                 MessageButtons::YesNo))
+        return;
+    if (auto* cls = dynamic_cast<CSubject*>(&subject)) RemoveTargets(*cls);
 }
 
 bool SetTypedAttribute(CStored& object, std::string_view name, const std::string& text) {

@@ -7,11 +7,8 @@
 #include "controllers/TFormControlerAncestor.h"
 #include "controllers/actions/ActionSupport.h"
 #include "controllers/selection/TFormSelectionControler.h"
-#include "domain/Lookups.h"
 #include "domain/Plans.h"
-#include "domain/Subjects.h"
 #include "factory/CStored.h"
-#include "routines/Platform.h"
 
 namespace vantaro {
 namespace {
@@ -72,14 +69,6 @@ const std::vector<ChooseRow>& ChooseTable() {
 }
 
 constexpr int kChooseImage = 8;
-
-// A subject whose curriculum changes may keep or lose the targets of the old one.
-void AskToRemoveTargets(CStored& subject) {
-    if (!Platform::Prompts().Ask("Curriculum Changed", "Do you wish to delete the current targets for this subject",
-                                 MessageButtons::YesNo))
-        return;
-    if (auto* cls = dynamic_cast<CSubject*>(&subject)) RemoveTargets(*cls);
-}
 
 void Choose(TFormControlerAncestor& window, const ChooseRow& row) {
     CStored* target = window.CurrentTarget();

@@ -2,11 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCursor>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStackedWidget>
 #include <QToolBar>
 
 #include "factory/CFactory.h"
@@ -15,19 +12,10 @@
 #include "routines/Platform.h"
 
 namespace vantaro {
-namespace {
-
-constexpr int kSmallerFontImage = 12;
-constexpr int kLargerFontImage = 13;
-
-}  // namespace
-
 TFormDataControler::TFormDataControler(const char* windowClassName, MainWindowCommands& main, QWidget* parent)
-    : TFormControlerAncestor(windowClassName, QSize(800, 600), parent), main_(main) {
+    : TFormControlerAncestor(windowClassName, QSize(800, 600), parent), main_(main), slots_(*this) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint);
-    stack_ = new QStackedWidget(this);
-    setCentralWidget(stack_);
     AddDataActions();
     CreateMenus();
     CreateToolBar();
@@ -40,8 +28,7 @@ TFormDataControler::~TFormDataControler() {
 }
 
 void TFormDataControler::AddDataActions() {
-    AddAction("ActionViewSmallerFont", "Smaller Font", kSmallerFontImage, {}, [this] { ChangeFontSize(-1); });
-    AddAction("ActionViewLargerFont", "Larger Font", kLargerFontImage, {}, [this] { ChangeFontSize(1); });
+    AddFontSizeActions();
     AddAction("ActionFormClose", "Close", -1, {}, [this] {
         closing_ = true;
         close();
@@ -58,7 +45,6 @@ void TFormDataControler::AddDataActions() {
               [this] { GoToOrganiser(Organiser::Curricula); });
     FindAction("ACTIONPREVIEWVIEW")->setText(QStringLiteral("Print Preview"));
     FindAction("ACTIONVIEWREFRESH")->setText(QStringLiteral("Refresh"));
-    UpdateFontActions();
 }
 
 void TFormDataControler::CreateMenus() {
@@ -93,61 +79,23 @@ void TFormDataControler::CreateToolBar() {
 }
 
 QAction* TFormDataControler::AddView(TFrameGridAncestor* view, std::string_view actionName, std::string_view caption) {
-    if (static_cast<int>(views_.size()) >= kMaxViews) return nullptr;
-    QAction* action = AddAction(actionName, caption);
-    action->setCheckable(true);
-    SetHandler(actionName, [this, action] { ActionView(action); });
-    views_.push_back(view);
-    viewActions_.push_back(action);
+    if (static_cast<int>(slots_.Views().size()) >= kMaxViews) return nullptr;
+    QAction* action = slots_.Add(view, actionName, caption);
     viewMenu_->addAction(action);
     navigator_->addAction(action);
     return action;
 }
 
 void TFormDataControler::SetupViews() {
-    for (TFrameGridAncestor* view : views_) {
-        view->SetController(this);
+    for (TFrameGridAncestor* view : slots_.Views()) {
         view->SetShowSelection(false);
         view->Editor().setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        stack_->addWidget(view);
     }
-}
-
-void TFormDataControler::CommitEveryView() {
-    for (TFrameGridAncestor* view : views_) view->EndEdit();
 }
 
 void TFormDataControler::ActionView(QAction* sender) {
-    if (InPrintMode() && CurrentView()) {
-        CurrentView()->ShowPreview(false);
-        SetPrintMode(false);
-    }
-    SetCurrentView(nullptr);
-    CommitEveryView();
-    for (std::size_t i = 0; i < views_.size(); ++i) {
-        const bool chosen = viewActions_[i] == sender;
-        viewActions_[i]->setChecked(chosen);
-        if (!chosen) continue;
-        stack_->setCurrentWidget(views_[i]);
-        SetCurrentView(views_[i]);
-    }
-    RefreshAfterChange();
-}
-
-void TFormDataControler::ChangeFontSize(int step) {
-    CFactory* factory = CFactory::MainFactory();
-    if (!factory) return;
-    int& size = factory->Settings().Font.Size;
-    size = std::clamp(size + step, kSmallestFontSize, kLargestFontSize);
-    UpdateFontActions();
-    RefreshAfterChange();
-}
-
-void TFormDataControler::UpdateFontActions() {
-    const CFactory* factory = Factory();
-    const int size = factory ? factory->Settings().Font.Size : kSmallestFontSize;
-    FindAction("ACTIONVIEWSMALLERFONT")->setEnabled(size > kSmallestFontSize);
-    FindAction("ACTIONVIEWLARGERFONT")->setEnabled(size < kLargestFontSize);
+    for (std::size_t i = 0; i < slots_.Views().size(); ++i)
+        if (slots_.ActionOf(static_cast<int>(i)) == sender) slots_.Show(static_cast<int>(i));
 }
 
 void TFormDataControler::SaveThroughMain(bool saveAs) {
@@ -158,7 +106,7 @@ void TFormDataControler::SaveThroughMain(bool saveAs) {
 }
 
 void TFormDataControler::GoToOrganiser(Organiser organiser) {
-    CommitEveryView();
+    slots_.CommitEvery();
     closing_ = true;
     main_.ShowOrganiser(organiser);
     main_.MainWidget().show();
@@ -167,7 +115,7 @@ void TFormDataControler::GoToOrganiser(Organiser organiser) {
 }
 
 void TFormDataControler::CloseWithoutAsking() {
-    CommitEveryView();
+    slots_.CommitEvery();
     closing_ = true;
     close();
 }
@@ -182,11 +130,10 @@ void TFormDataControler::showEvent(QShowEvent* event) {
         if (mainWindow.isMaximized()) showMaximized();
         mainWindow.hide();
     }
-    UpdateFontActions();
 }
 
 void TFormDataControler::closeEvent(QCloseEvent* event) {
-    CommitEveryView();
+    slots_.CommitEvery();
     if (!closing_) {
         if (!Platform::Prompts().Ask("Exit Application", "Do You wish to Exit the application", MessageButtons::YesNo)) {
             event->ignore();

@@ -5,11 +5,10 @@
 #include <vector>
 
 #include "controllers/TFormControlerAncestor.h"
+#include "controllers/ViewSlots.h"
 #include "controllers/data/MainWindowCommands.h"
 
-class QLabel;
 class QMenu;
-class QStackedWidget;
 
 namespace vantaro {
 
@@ -35,7 +34,7 @@ public:
     void SetupViews();
     // Shows the view of a view action (the common handler of every view action).
     void ActionView(QAction* sender);
-    const std::vector<TFrameGridAncestor*>& Views() const { return views_; }
+    const std::vector<TFrameGridAncestor*>& Views() const { return slots_.Views(); }
 
     // Closes without the exit question (the main window closing all its data windows).
     void CloseWithoutAsking();
@@ -53,16 +52,11 @@ private:
     void AddDataActions();
     void CreateMenus();
     void CreateToolBar();
-    void CommitEveryView();
-    void ChangeFontSize(int step);
-    void UpdateFontActions();
     void SaveThroughMain(bool saveAs);
     void GoToOrganiser(Organiser organiser);
 
     MainWindowCommands& main_;
-    QStackedWidget* stack_;
-    std::vector<TFrameGridAncestor*> views_;
-    std::vector<QAction*> viewActions_;
+    ViewSlots slots_;
     QMenu* fileMenu_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     QMenu* navigator_ = nullptr;

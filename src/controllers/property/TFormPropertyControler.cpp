@@ -5,14 +5,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "controllers/actions/ActionSupport.h"
 #include "controllers/property/TFramePropertyGrid.h"
 #include "controllers/selection/TFormSelectionControler.h"
 #include "domain/CRovanFactory.h"
-#include "domain/Lookups.h"
-#include "domain/Subjects.h"
 #include "factory/CFactory.h"
 #include "routines/IdentifierCaption.h"
-#include "routines/Platform.h"
 #include "routines/Words.h"
 
 namespace vantaro {
@@ -98,10 +96,7 @@ void TFormPropertyControler::ChooseCurriculum() {
     if (!chooser.Execute(false, false, true, this) || !subject.Get()) return;
     CStored* chosen = chooser.ChosenObject();
     if (chosen == subject.Get()->GetRelation("CURRICULUM")) return;
-    if (Platform::Prompts().Ask("Curriculum Changed", "Do you wish to delete the current targets for this subject",
-                                MessageButtons::YesNo)) {
-        if (auto* cls = dynamic_cast<CSubject*>(subject.Get())) RemoveTargets(*cls);
-    }
+    AskToRemoveTargets(*subject.Get());
     subject.Get()->SetRelation("CURRICULUM", chosen);
     page_->Refresh(1);
 }

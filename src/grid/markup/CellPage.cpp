@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "grid/markup/CellReaders.h"
+
 namespace vantaro {
 namespace {
 
@@ -45,6 +47,21 @@ void CellPage::SetCell(int column, int row, std::string markup) {
 }
 
 void CellPage::Clear() { rows_.clear(); }
+
+int CellPage::RunEnd(int column, int row, int columns) const {
+    for (int next = column + 1; next < columns; ++next) {
+        const CellEffect effect = ReadEffect(CellValue(Cell(next, row), cell::kEffect));
+        if (effect.EndsRun()) return next;
+        if (effect.StartsRun()) return -1;
+    }
+    return -1;
+}
+
+int CellPage::RunStart(int column, int row) const {
+    for (int start = column; start >= 0; --start)
+        if (ReadEffect(CellValue(Cell(start, row), cell::kEffect)).StartsRun()) return start;
+    return -1;
+}
 
 void CellPage::HeadingRow(int count, std::string_view text, const CellLink& link) {
     SpanningRow(count, text, link, HeadingCell, HeadingCellStart, HeadingCellMiddle, HeadingCellEnd);

@@ -47,6 +47,12 @@ public:
     void SetCell(int column, int row, std::string markup);
     void Clear();
 
+    // Runs of cells that read as one shape (EFFECT LEFT, LEFT and RIGHT, RIGHT): the column of
+    // the cell that ends the run a cell starts, looking right up to `columns`, or of the cell
+    // that starts the run a cell ends, looking left; -1 when there is none.
+    int RunEnd(int column, int row, int columns) const;
+    int RunStart(int column, int row) const;
+
     // A heading (or title) over `count` columns of the current row from column 0: the text in the
     // first cell, the link's action in the last. One column gets a single HeadingCell.
     void HeadingRow(int count, std::string_view text, const CellLink& link = {});

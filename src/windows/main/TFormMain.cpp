@@ -2,12 +2,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QFontDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStackedWidget>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -62,7 +60,11 @@ void AddEntries(QMenu& menu, const TFormControlerAncestor& window, std::initiali
 }  // namespace
 
 TFormMain::TFormMain(CRovanFactory& factory, CRovanFactory& scratch, FileDialogs& dialogs, QWidget* parent)
-    : TFormControlerAncestor("TFormMain", kDefaultSize, parent), factory_(factory), scratch_(scratch), dialogs_(dialogs) {
+    : TFormControlerAncestor("TFormMain", kDefaultSize, parent),
+      factory_(factory),
+      scratch_(scratch),
+      dialogs_(dialogs),
+      slots_(*this) {
     setObjectName(QStringLiteral("FormMain"));
     setProperty("vantaroMainWindow", true);
     setWindowTitle(QString::fromLatin1(ApplicationTitle()));
@@ -88,18 +90,16 @@ TFormMain::~TFormMain() {
 }
 
 void TFormMain::CreateViews() {
-    stack_ = new QStackedWidget(this);
-    setCentralWidget(stack_);
-    views_ = {new TFramePlanningOverviewGrid(stack_),   new TFrameAssessmentOverviewGrid(stack_),
-              new TFrameReportOverviewGrid(stack_),     new TFrameCurriculumOverviewGrid(stack_),
-              new TFramePupilListingGrid(stack_),       new TFrameAptitudeListingGrid(stack_)};
-    for (std::size_t i = 0; i < views_.size(); ++i) {
-        TFrameGridAncestor* view = views_[i];
+    const std::vector<TFrameGridAncestor*> views = {
+        new TFramePlanningOverviewGrid(this), new TFrameAssessmentOverviewGrid(this),
+        new TFrameReportOverviewGrid(this),   new TFrameCurriculumOverviewGrid(this),
+        new TFramePupilListingGrid(this),     new TFrameAptitudeListingGrid(this)};
+    for (std::size_t i = 0; i < views.size(); ++i) {
+        TFrameGridAncestor* view = views[i];
         view->setObjectName(QLatin1String(kViews[i].viewName));
-        view->SetController(this);
         view->SetRangeSelect(kViews[i].rangeSelect);
         view->SetShowSelection(kViews[i].rangeSelect);
-        stack_->addWidget(view);
+        slots_.Add(view, kViews[i].actionName, kViews[i].caption);
     }
 }
 
@@ -130,8 +130,7 @@ void TFormMain::CreateMainActions() {
     AddAction("ActionViewFilter", "Filter...", 0);
     AddAction("ActionViewTrashCan", "Trash Can...", 3);
     AddAction("ActionShowObjectStore", "Object Store...");
-    AddAction("ActionViewSmallerFont", "Smaller Font", 12, {}, [this] { ChangeFontSize(-1); });
-    AddAction("ActionViewLargerFont", "Larger Font", 13, {}, [this] { ChangeFontSize(1); });
+    AddFontSizeActions();
     AddAction("ActionViewFont", "Font...", 1, {}, [this] {
         CFontDescription& font = factory_.Settings().Font;
         bool chosen = false;
@@ -150,13 +149,6 @@ void TFormMain::CreateMainActions() {
                                 std::string("Information about the application can be found at \r\n\t") + kProductAddress,
                                 MessageButtons::Close);
     });
-    for (std::size_t i = 0; i < std::size(kViews); ++i) {
-        QAction* action = AddAction(kViews[i].actionName, kViews[i].caption, -1, {}, [this, i] {
-            ShowView(static_cast<int>(i));
-        });
-        action->setCheckable(true);
-        viewActions_.push_back(action);
-    }
 }
 
 void TFormMain::CreateMenus() {
@@ -204,38 +196,6 @@ QString TFormMain::YearText() const {
 void TFormMain::ShowStatus() {
     versionPanel_->setText(QString::fromLatin1(VersionText()));
     fileNamePanel_->setText(FromLocalPath(factory_.FileName()));
-}
-
-// Ends a preview and every editor, then shows the view and rebuilds it.
-void TFormMain::ShowView(int index) {
-    if (InPrintMode() && CurrentView()) {
-        CurrentView()->ShowPreview(false);
-        SetPrintMode(false);
-    }
-    for (TFrameGridAncestor* view : views_) view->EndEdit();
-    SetCurrentView(nullptr);
-    for (std::size_t i = 0; i < views_.size(); ++i) {
-        const bool chosen = static_cast<int>(i) == index;
-        viewActions_[i]->setChecked(chosen);
-        if (!chosen) continue;
-        stack_->setCurrentWidget(views_[i]);
-        SetCurrentView(views_[i]);
-    }
-    RefreshAfterChange();
-}
-
-int TFormMain::CurrentViewIndex() const {
-    for (std::size_t i = 0; i < views_.size(); ++i)
-        if (views_[i] == CurrentView()) return static_cast<int>(i);
-    return -1;
-}
-
-void TFormMain::ChangeFontSize(int step) {
-    int& size = factory_.Settings().Font.Size;
-    size = std::clamp(size + step, kSmallestFontSize, kLargestFontSize);
-    FindAction("ACTIONVIEWSMALLERFONT")->setEnabled(size > kSmallestFontSize);
-    FindAction("ACTIONVIEWLARGERFONT")->setEnabled(size < kLargestFontSize);
-    RefreshAfterChange();
 }
 
 void TFormMain::showEvent(QShowEvent* event) {

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "controllers/TFormControlerAncestor.h"
+#include "controllers/ViewSlots.h"
 #include "controllers/data/MainWindowCommands.h"
 
 class QLabel;
 class QMenu;
-class QStackedWidget;
 
 namespace vantaro {
 
@@ -44,9 +44,9 @@ public:
     QString YearText() const;
 
     // The views, in the order of their actions.
-    const std::vector<TFrameGridAncestor*>& Views() const { return views_; }
-    void ShowView(int index);
-    int CurrentViewIndex() const;
+    const std::vector<TFrameGridAncestor*>& Views() const { return slots_.Views(); }
+    void ShowView(int index) { slots_.Show(index); }
+    int CurrentViewIndex() const { return slots_.IndexOf(CurrentView()); }
 
     void SetDataWindowMaker(DataWindowKind kind, DataWindowMaker maker);
     const std::vector<QPointer<TFormDataControler>>& DataWindows() const { return dataWindows_; }
@@ -85,18 +85,17 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void ShowStatus();
-    void ChangeFontSize(int step);
 
     // File commands (TFormMainFile.cpp).
     bool OfferToSave(const char* question);
-    bool OfferToRestoreTrash();
+    void OfferToRestoreTrash();
     bool SaveTo(const QString& fileName);
     bool OpenFile(const QString& fileName);
     bool LoadFileInto(const std::string& path);
     QString InitialSaveName() const;
     void TellSkippedObjects();
     void AfterObjectsChanged();
-    bool CloseEveryDataWindow();
+    void CloseEveryDataWindow();
     bool EndWithSaveQuestion();
 
     // Cells and the context menu (TFormMainCells.cpp).
@@ -111,9 +110,7 @@ private:
     CRovanFactory& factory_;
     CRovanFactory& scratch_;
     FileDialogs& dialogs_;
-    QStackedWidget* stack_ = nullptr;
-    std::vector<TFrameGridAncestor*> views_;
-    std::vector<QAction*> viewActions_;
+    ViewSlots slots_;
     std::vector<QPointer<TFormDataControler>> dataWindows_;
     std::vector<DataWindowMaker> makers_;
     QMenu* navigator_ = nullptr;

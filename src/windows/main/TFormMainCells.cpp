@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QMenu>
 
+#include "controllers/actions/ActionSupport.h"
 #include "controllers/data/TFormDataControler.h"
 #include "controllers/selection/TFormSelectionControler.h"
 #include "domain/PeriodBuilding.h"
@@ -26,10 +27,8 @@ constexpr int kCurricula = 3;
 constexpr int kPupils = 4;
 constexpr int kAptitudes = 5;
 
-bool IsA(const CStored* object, const char* className) { return object && object->ClassName() == className; }
-
 bool IsPeriod(const CStored* object) {
-    return IsA(object, "CYear") || IsA(object, "CTerm") || IsA(object, "CWeek") || IsA(object, "CDay");
+    return IsClass(object, "CYear") || IsClass(object, "CTerm") || IsClass(object, "CWeek") || IsClass(object, "CDay");
 }
 
 }  // namespace
@@ -79,7 +78,7 @@ std::vector<CStored*> TFormMain::SelectedObjects(const char* className) const {
     for (int column = selection.left(); column <= selection.right(); ++column) {
         for (int row = selection.top(); row <= selection.bottom(); ++row) {
             CStored* target = CellTarget(view->Cell(column, row), Factory());
-            if (!IsA(target, className)) continue;
+            if (!IsClass(target, className)) continue;
             if (std::find(objects.begin(), objects.end(), target) == objects.end()) objects.push_back(target);
         }
     }
@@ -87,7 +86,7 @@ std::vector<CStored*> TFormMain::SelectedObjects(const char* className) const {
 }
 
 void TFormMain::OpenOne(DataWindowKind kind, const char* className) {
-    if (IsA(CurrentTarget(), className)) OpenDataWindow(kind, {CurrentTarget()});
+    if (IsClass(CurrentTarget(), className)) OpenDataWindow(kind, {CurrentTarget()});
 }
 
 void TFormMain::OpenRange(DataWindowKind kind, const char* className) { OpenDataWindow(kind, SelectedObjects(className)); }
@@ -122,8 +121,6 @@ void TFormMain::ShowMenuEntries(const std::vector<const char*>& names) {
 
 void TFormMain::ShowCellMenu(int x, int y, const std::string& markup) {
     TFormControlerAncestor::ShowCellMenu(x, y, markup);
-    // The menu's own entries may have been shown for another view before.
-    for (QAction* entry : PopupMenu().actions().mid(4)) entry->setVisible(false);
     CStored* target = CurrentTarget();
     if (!target) return;
     bool chooserOpen = false;
@@ -142,45 +139,45 @@ void TFormMain::ShowCellMenu(int x, int y, const std::string& markup) {
             {"ACTIONOPENCURRICULUMS"}};
         ShowMenuEntries(rangeEntries[view]);
     } else if (!chooserOpen && view == kPlanning) {
-        if (IsA(target, "CSubject") && IsPeriod(source)) {
+        if (IsClass(target, "CSubject") && IsPeriod(source)) {
             PopupItemProperties()->setVisible(false);
             PopupItemDelete()->setVisible(false);
         }
-        if (IsA(target, "CYear")) {
+        if (IsClass(target, "CYear")) {
             ShowMenuEntries({"ACTIONSELECTTEACHINGDAYS", "ACTIONNEWSUBJECT"});
             if (!source) ShowMenuEntries({"ACTIONNEWTERM"});
         }
-        if (IsA(target, "CTerm") && !source) ShowMenuEntries({"ACTIONBUILDWEEKS"});
-        if (IsA(target, "CWeek") && !source) ShowMenuEntries({"ACTIONBUILDDAYS"});
-        if (IsA(target, "CSubject") && IsA(source, "CDay")) ShowMenuEntries({"ACTIONCREATELESSONPLAN"});
-        if (IsA(target, "CSubject") && !source)
+        if (IsClass(target, "CTerm") && !source) ShowMenuEntries({"ACTIONBUILDWEEKS"});
+        if (IsClass(target, "CWeek") && !source) ShowMenuEntries({"ACTIONBUILDDAYS"});
+        if (IsClass(target, "CSubject") && IsClass(source, "CDay")) ShowMenuEntries({"ACTIONCREATELESSONPLAN"});
+        if (IsClass(target, "CSubject") && !source)
             ShowMenuEntries({"ACTIONSHOWSETS", "ACTIONSELECTPUPILS", "ACTIONSELECTCURRICULUMLEVELS"});
-        if (IsA(target, "CLessonPlan")) ShowMenuEntries({"ACTIONOPENLESSONPLAN"});
+        if (IsClass(target, "CLessonPlan")) ShowMenuEntries({"ACTIONOPENLESSONPLAN"});
     } else if (!chooserOpen && view == kAssessments) {
-        if (IsA(target, "CYear")) ShowMenuEntries({"ACTIONNEWPUPIL", "ACTIONNEWSUBJECT"});
-        if (IsA(target, "CForm")) PopupItemDelete()->setVisible(false);
-        if (IsA(target, "CSubject") && IsA(source, "CPupil")) {
+        if (IsClass(target, "CYear")) ShowMenuEntries({"ACTIONNEWPUPIL", "ACTIONNEWSUBJECT"});
+        if (IsClass(target, "CForm")) PopupItemDelete()->setVisible(false);
+        if (IsClass(target, "CSubject") && IsClass(source, "CPupil")) {
             PopupItemDelete()->setVisible(false);
             PopupItemProperties()->setVisible(false);
         }
-        if (IsA(target, "CSubject") && !source)
+        if (IsClass(target, "CSubject") && !source)
             ShowMenuEntries({"ACTIONCLONEPUPILSELECTION", "ACTIONSELECTPUPILS", "ACTIONSELECTCURRICULUMLEVELS",
                              "ACTIONSHOWSETS"});
-        if (IsA(target, "CAssessment")) {
+        if (IsClass(target, "CAssessment")) {
             ShowMenuEntries({"ACTIONOPENASSESSMENT"});
             PopupItemProperties()->setVisible(false);
         }
     } else if (!chooserOpen && view == kReports) {
-        if (IsA(target, "CYear")) ShowMenuEntries({"ACTIONNEWPUPIL"});
-        if (IsA(target, "CPupil")) ShowMenuEntries({"ACTIONOPENREPORT"});
+        if (IsClass(target, "CYear")) ShowMenuEntries({"ACTIONNEWPUPIL"});
+        if (IsClass(target, "CPupil")) ShowMenuEntries({"ACTIONOPENREPORT"});
     } else if (!chooserOpen && view == kCurricula) {
-        if (IsA(target, "CYear")) ShowMenuEntries({"ACTIONNEWCURRICULUM"});
-        if (IsA(target, "CCurriculum")) ShowMenuEntries({"ACTIONOPENCURRICULUM"});
+        if (IsClass(target, "CYear")) ShowMenuEntries({"ACTIONNEWCURRICULUM"});
+        if (IsClass(target, "CCurriculum")) ShowMenuEntries({"ACTIONOPENCURRICULUM"});
     } else if (!chooserOpen && view == kPupils) {
-        if (IsA(target, "CYear")) ShowMenuEntries({"ACTIONNEWPUPIL"});
+        if (IsClass(target, "CYear")) ShowMenuEntries({"ACTIONNEWPUPIL"});
     } else if (!chooserOpen && view == kAptitudes) {
-        if (IsA(target, "CYear")) ShowMenuEntries({"ACTIONNEWAPTITUDE"});
-        if (IsA(target, "CAptitude")) ShowMenuEntries({"ACTIONNEWCAPABILITY"});
+        if (IsClass(target, "CYear")) ShowMenuEntries({"ACTIONNEWAPTITUDE"});
+        if (IsClass(target, "CAptitude")) ShowMenuEntries({"ACTIONNEWCAPABILITY"});
     }
     PopupMenu().popup(QPoint(x, y));
 }

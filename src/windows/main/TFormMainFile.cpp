@@ -27,12 +27,11 @@ void Tell(const char* title, const std::string& text) { Platform::Prompts().Ask(
 
 // Every data window goes before the objects it shows can: the editors are committed, no one is
 // asked, and the list is walked as a copy because each window leaves it as it closes.
-bool TFormMain::CloseEveryDataWindow() {
+void TFormMain::CloseEveryDataWindow() {
     closingAll_ = true;
     for (const QPointer<TFormDataControler>& window : std::vector(dataWindows_))
         if (window) window->CloseWithoutAsking();
     closingAll_ = false;
-    return true;
 }
 
 // True to go on: there was nothing to save, the user saved, or chose not to.
@@ -49,17 +48,16 @@ bool TFormMain::OfferToSave(const char* question) {
 
 // Deleted objects are destroyed before any save; with items in the trash the user may restore
 // them first. The trash window is not here yet, so the question only warns.
-bool TFormMain::OfferToRestoreTrash() {
-    if (!factory_.HasStatus(StoredStatus::Deleted)) return true;
+void TFormMain::OfferToRestoreTrash() {
+    if (!factory_.HasStatus(StoredStatus::Deleted)) return;
     if (factory_.Trash().Count() > 0)
         Platform::Prompts().Ask("There Are Items In The Trash", "Would you like to restore them before the data is saved",
                                 MessageButtons::YesNo);
     factory_.EmptyTrash();
-    return true;
 }
 
 void TFormMain::ActionFileDisplayFactoryExecute() {
-    for (TFrameGridAncestor* view : views_) {
+    for (TFrameGridAncestor* view : Views()) {
         view->SetSavedLeftColumn(0);
         view->SetSavedTopRow(0);
     }
@@ -68,7 +66,7 @@ void TFormMain::ActionFileDisplayFactoryExecute() {
         ActionFileNewExecute();
         return;
     }
-    for (TFrameGridAncestor* view : views_) view->SetObject(year);
+    for (TFrameGridAncestor* view : Views()) view->SetObject(year);
     ShowStatus();
     if (CurrentView()) RefreshAfterChange();
 }

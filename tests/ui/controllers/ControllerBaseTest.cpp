@@ -58,7 +58,9 @@ TEST_F(ControllerBaseTest, TheCellMenuShowsWhatTheTargetAllows) {
         EXPECT_EQ(window.PopupItemDefaultAction()->isVisible(), c.defaultShown) << c.name;
         EXPECT_EQ(window.PopupItemProperties()->isVisible(), c.propertiesShown) << c.name;
         EXPECT_EQ(window.PopupItemDelete()->isVisible(), c.propertiesShown) << c.name;
-        if (c.deleteCaption) EXPECT_EQ(window.PopupItemDelete()->text().toStdString(), c.deleteCaption) << c.name;
+        if (c.deleteCaption) {
+            EXPECT_EQ(window.PopupItemDelete()->text().toStdString(), c.deleteCaption) << c.name;
+        }
     }
     window.ShowCellMenu(0, 0, cases[0].markup);
     EXPECT_EQ(window.PopupItemDefaultAction()->text().toStdString(), "New Pupil...");
