@@ -96,6 +96,8 @@ void EnsureAttainmentTargets(CAssessment& assessment) {
     }
     CAttainmentTarget* general = AttainmentTargetFor(assessment, nullptr, false);
     for (CStored* attainment : curriculum->AssociationItems("ATTAINMENTS")) {
+        // A target that already exists keeps the gradings the teacher gave it.
+        if (AttainmentTargetFor(assessment, attainment, false)) continue;
         CAttainmentTarget* target = AttainmentTargetFor(assessment, attainment, true);
         if (!general) continue;
         for (const char* grading : {"INITIAL_GRADING", "TARGET_GRADING", "FINAL_GRADING"})

@@ -36,7 +36,8 @@ std::string PupilIdList(const CSubject& subject);
 CAttainmentTarget* AttainmentTargetFor(CAssessment& assessment, CStored* attainment,
                                        bool create);
 // Gives the assessment one target per attainment of its subject's curriculum, copying the
-// gradings of a general target into each and then trashing it. Without a curriculum, makes sure
+// gradings of a general target into each target it makes (never into one that exists) and then
+// trashing the general target. Without a curriculum, makes sure
 // the general target exists.
 void EnsureAttainmentTargets(CAssessment& assessment);
 // Trashes every attainment target of the subject's assessments.

@@ -151,10 +151,19 @@ TEST_F(LookupsTest, EnsureAttainmentTargetsMovesGeneralGradingsIntoTheCurriculum
         EXPECT_EQ(target->GetAttributeValue("FINAL_GRADING"), "3C");
     }
 
+    // A general target that comes back (restored from the trash) fills only targets made now.
+    CAttainmentTarget* readingTarget = AttainmentTargetFor(*assessment, reading, false);
+    readingTarget->SetAttributeValue("INITIAL_GRADING", "4B");
+    factory.RestoreFromTrash(general);
+    CAttainment* speaking = curriculum->NewAttainment();
+    EnsureAttainmentTargets(*assessment);
+    EXPECT_EQ(readingTarget->GetAttributeValue("INITIAL_GRADING"), "4B");
+    EXPECT_EQ(AttainmentTargetFor(*assessment, speaking, false)->GetAttributeValue("INITIAL_GRADING"), "2A");
+
     RemoveTargets(*subject);
     for (CStored* target : assessment->AssociationItems("ATTAINMENT_TARGETS"))
         EXPECT_EQ(target->Status(), StoredStatus::Deleted);
-    EXPECT_EQ(factory.Trash().Count(), 3);
+    EXPECT_EQ(factory.Trash().Count(), 4);
 }
 
 TEST_F(LookupsTest, ALevelWithoutAttainmentMeansNoCurriculum) {
