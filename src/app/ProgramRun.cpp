@@ -6,6 +6,7 @@
 
 #include "app/TFormStartup.h"
 #include "domain/CRovanFactory.h"
+#include "windows/DataWindows.h"
 #include "windows/LocalPath.h"
 #include "windows/main/TFormMain.h"
 
@@ -37,6 +38,7 @@ ProgramRun::ProgramRun(const Services& services)
     mainFactory_->ReadSettings();
 
     formMain_ = std::make_unique<TFormMain>(*mainFactory_, *scratchFactory_, *services.dialogs);
+    InstallDataWindows(*formMain_);
     formStartup_ = std::make_unique<TFormStartup>();
     Platform::Install(PlatformFor(formStartup_.get()));
     CreateSharedWindows();

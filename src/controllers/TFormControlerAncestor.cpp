@@ -152,6 +152,15 @@ void TFormControlerAncestor::ShowCellMenu(int, int, const std::string& markup) {
     for (qsizetype i = 4; i < entries.size(); ++i) entries[i]->setVisible(false);
 }
 
+void TFormControlerAncestor::ShowMenuEntries(const std::vector<const char*>& names) {
+    for (const char* name : names) {
+        QAction* action = FindAction(name);
+        if (!action || action == CurrentAction()) continue;
+        if (!popupMenu_->actions().contains(action)) popupMenu_->addAction(action);
+        action->setVisible(true);
+    }
+}
+
 void TFormControlerAncestor::SetCurrentView(TFrameGridAncestor* view) {
     view_ = view;
     if (view) view->SetController(this);

@@ -85,6 +85,9 @@ public:
     QAction* PopupItemDefaultAction() const { return popupDefault_; }
     QAction* PopupItemProperties() const { return popupProperties_; }
     QAction* PopupItemDelete() const { return popupDelete_; }
+    // Shows the named actions in the cell menu (added at its end the first time), each unless it
+    // is the menu's default entry already.
+    void ShowMenuEntries(const std::vector<const char*>& names);
 
     // The tool bar (PanelToolBar), made when first asked for; the print bar (PanelPrintBar) and
     // the print-preview menu (PrintMenu, one menu "Preview"), which replace the tool bar and the

@@ -105,7 +105,6 @@ private:
     void OpenOne(DataWindowKind kind, const char* className);
     void OpenRange(DataWindowKind kind, const char* className);
     void DeletePlans();
-    void ShowMenuEntries(const std::vector<const char*>& names);
 
     CRovanFactory& factory_;
     CRovanFactory& scratch_;

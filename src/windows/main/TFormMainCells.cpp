@@ -109,16 +109,6 @@ void TFormMain::DeletePlans() {
     RefreshAfterChange();
 }
 
-// Shows the named entries of the cell menu that are not its default entry already.
-void TFormMain::ShowMenuEntries(const std::vector<const char*>& names) {
-    for (const char* name : names) {
-        QAction* action = FindAction(name);
-        if (!action || action == CurrentAction()) continue;
-        if (!PopupMenu().actions().contains(action)) PopupMenu().addAction(action);
-        action->setVisible(true);
-    }
-}
-
 void TFormMain::ShowCellMenu(int x, int y, const std::string& markup) {
     TFormControlerAncestor::ShowCellMenu(x, y, markup);
     CStored* target = CurrentTarget();

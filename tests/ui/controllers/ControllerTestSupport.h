@@ -10,10 +10,12 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "controllers/TFormControlerAncestor.h"
+#include "controllers/data/TFormDataControler.h"
 #include "domain/CRovanFactory.h"
 #include "domain/Periods.h"
 #include "domain/People.h"
@@ -48,6 +50,25 @@ public:
         SetCurrentView(page);
     }
     CellsPage* page;
+};
+
+// Stands in for the main window: a plain window, and a record of what the data window asked.
+class FakeMain final : public MainWindowCommands {
+public:
+    QWidget& MainWidget() override { return widget; }
+    bool SaveStore() override { return ++saves, true; }
+    bool SaveStoreAs() override { return ++saveAses, true; }
+    void RegisterDataWindow(TFormDataControler&) override { ++registered; }
+    void UnregisterDataWindow(TFormDataControler&) override { --registered; }
+    void ShowOrganiser(Organiser organiser) override { shown = organiser; }
+    void CloseApplication() override { ++applicationClosed; }
+
+    QWidget widget;
+    int saves = 0;
+    int saveAses = 0;
+    int registered = 0;
+    int applicationClosed = 0;
+    std::optional<Organiser> shown;
 };
 
 // The window that is modal now, as the given class; null when another is.

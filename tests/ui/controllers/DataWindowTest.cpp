@@ -10,25 +10,6 @@
 namespace vantaro::test {
 namespace {
 
-// Stands in for the main window: a plain window, and a record of what the data window asked.
-class FakeMain final : public MainWindowCommands {
-public:
-    QWidget& MainWidget() override { return widget; }
-    bool SaveStore() override { return ++saves, true; }
-    bool SaveStoreAs() override { return ++saveAses, true; }
-    void RegisterDataWindow(TFormDataControler&) override { ++registered; }
-    void UnregisterDataWindow(TFormDataControler&) override { --registered; }
-    void ShowOrganiser(Organiser organiser) override { shown = organiser; }
-    void CloseApplication() override { ++applicationClosed; }
-
-    QWidget widget;
-    int saves = 0;
-    int saveAses = 0;
-    int registered = 0;
-    int applicationClosed = 0;
-    std::optional<Organiser> shown;
-};
-
 class TwoViewWindow : public TFormDataControler {
 public:
     TwoViewWindow(MainWindowCommands& main, CStored* pupil) : TFormDataControler("TFormTwoViews", main) {

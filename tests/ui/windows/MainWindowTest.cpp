@@ -19,29 +19,12 @@
 #include "routines/Words.h"
 #include "support/TempDir.h"
 #include "ui/controllers/ControllerTestSupport.h"
-#include "windows/FileDialogs.h"
+#include "ui/windows/ScriptedDialogs.h"
 #include "windows/LocalPath.h"
 #include "windows/main/TFormMain.h"
 
 namespace vantaro::test {
 namespace {
-
-// Answers the file dialogs with prepared names.
-class ScriptedDialogs final : public FileDialogs {
-public:
-    QString ChooseFileToOpen(QWidget*, const QString&) override { return ++opens, open; }
-    QStringList ChooseFilesToOpen(QWidget*, const QString&) override { return ++opens, QStringList{open}; }
-    QString ChooseFileToSave(QWidget*, const QString&, const QString& initial) override {
-        ++saves;
-        initialName = initial;
-        return save;
-    }
-    QString open;
-    QString save;
-    QString initialName;
-    int opens = 0;
-    int saves = 0;
-};
 
 // A page of one link per object, built from the objects each time.
 class ObjectsPage : public TFrameGridAncestor {

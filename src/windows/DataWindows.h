@@ -1,0 +1,10 @@
+#pragma once
+
+namespace vantaro {
+
+class TFormMain;
+
+// Gives the main window the data windows it opens on plans and assessments.
+void InstallDataWindows(TFormMain& main);
+
+}  // namespace vantaro
