@@ -113,6 +113,8 @@ public:
     void CentreOver(const QWidget* owner);
 
     static const CFactory* Factory();
+    // Whether showing the window builds its view (every window but the main window).
+    bool RefreshesOnShow() const { return refreshOnShow_; }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -41,7 +41,7 @@ void ViewSlots::Show(int index) {
         stack_->setCurrentWidget(views_[i]);
         window_.SetCurrentView(views_[i]);
     }
-    window_.RefreshAfterChange();
+    if (window_.isVisible() || !window_.RefreshesOnShow()) window_.RefreshAfterChange();
 }
 
 int ViewSlots::IndexOf(const TFrameGridAncestor* view) const {

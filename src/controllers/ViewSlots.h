@@ -22,6 +22,8 @@ public:
     QAction* Add(TFrameGridAncestor* view, std::string_view actionName, std::string_view caption);
     // Ends a preview, commits every view's editor, then shows the view, makes it the window's
     // current view and refreshes.
+    // Shows the view and builds it; a hidden window that builds its view when it shows only
+    // chooses it.
     void Show(int index);
     void CommitEvery();
 

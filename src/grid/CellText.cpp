@@ -122,7 +122,17 @@ void TextWrapper::WrapParagraph(const QString& paragraph, qreal width, QStringLi
     lines.append(line);
 }
 
+// Pages repeat short texts in many cells (a capability in every pupil's row), so the lines of
+// each text at each width are remembered too; the memo starts afresh when it grows large.
 QStringList TextWrapper::Lines(const QString& text, qreal width) {
+    constexpr qsizetype kMemoLimit = 8192;
+    const LinesKey key{text, qRound(width * 64)};
+    if (const auto found = lines_.constFind(key); found != lines_.constEnd()) return found.value();
+    if (lines_.size() >= kMemoLimit) lines_.clear();
+    return lines_.insert(key, WrapText(text, width)).value();
+}
+
+QStringList TextWrapper::WrapText(const QString& text, qreal width) {
     QStringList lines;
     QString expanded = text;
     expanded.replace(QLatin1Char('\t'), QStringLiteral("    "));

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <string>
+#include <utility>
 
 class QPainter;
 class QPaintDevice;
@@ -36,7 +37,8 @@ QStringList Paragraphs(const QString& text);
 // Breaks cell text into lines in one font on one device: at line breaks, and where a line would
 // pass the width, after the last whole word that fits (or inside a word wider than the width).
 // Painting, row heights and printing all break lines here, so a row is as tall as the text drawn
-// in it. Word widths are remembered, so measuring a page again costs little.
+// in it. Word widths and the lines of each text are remembered, so measuring a page again costs
+// little.
 class TextWrapper {
 public:
     explicit TextWrapper(const QFont& font, QPaintDevice* device = nullptr);
@@ -48,6 +50,9 @@ public:
     QPaintDevice* Device() const { return device_; }
 
 private:
+    using LinesKey = std::pair<QString, int>;  // the text and the width in 1/64 pixels
+
+    QStringList WrapText(const QString& text, qreal width);
     qreal Advance(const QString& word);
     void WrapParagraph(const QString& paragraph, qreal width, QStringList& lines);
     void BreakWord(const QString& word, qreal width, QStringList& lines, QString& line, qreal& used);
@@ -58,6 +63,7 @@ private:
     qreal lineHeight_;
     qreal space_;
     QHash<QString, qreal> advances_;
+    QHash<LinesKey, QStringList> lines_;
 };
 
 // Draws the text in the wrapper's font and the painter's pen from the area's top left, one line

@@ -11,7 +11,6 @@
 namespace vantaro {
 namespace {
 
-constexpr std::string_view kEmptyCell = "<GML></GML>";
 constexpr std::string_view kRound = "ROUND";
 constexpr std::string_view kRoundLeft = "ROUNDLEFT";
 constexpr std::string_view kRoundLeftRight = "ROUNDLEFTRIGHT";
@@ -24,11 +23,29 @@ CellLink AtLevelZero(CellLink link) {
     return link;
 }
 
+void AppendAttribute(std::string& cell, std::string_view key, std::string_view value) {
+    cell.append(" ").append(key).append("=\"").append(value).append("\"");
+}
+
+// The start tag with the link's attributes (as NewCell sets them) and then the given ones, each
+// key once, so the line is written in one pass rather than edited attribute by attribute.
+std::string StartTag(const CellLink& link,
+                     std::initializer_list<std::pair<std::string_view, std::string_view>> attributes) {
+    std::string cell = "<GML";
+    if (!link.action.empty()) AppendAttribute(cell, cell::kAction, UpperCase(link.action));
+    if (link.target) AppendAttribute(cell, cell::kTarget, IdText(*link.target));
+    if (link.source) AppendAttribute(cell, cell::kSource, IdText(*link.source));
+    if (link.level != 0) AppendAttribute(cell, cell::kLevel, std::to_string(link.level));
+    for (const auto& [key, value] : attributes) AppendAttribute(cell, key, value);
+    cell += '>';
+    return cell;
+}
+
 // NewCell, then the content, then each attribute in the order given.
 std::string Build(const CellLink& link, std::string_view content,
                   std::initializer_list<std::pair<std::string_view, std::string_view>> attributes) {
-    std::string cell = ReplaceTagContent(NewCell(link), content);
-    for (const auto& [key, value] : attributes) cell = SetAttribute(cell, key, value);
+    std::string cell = StartTag(link, attributes);
+    cell.append(content).append("</GML>");
     return cell;
 }
 
@@ -67,24 +84,22 @@ std::string Picture(int pictureIndex, const CellLink& link) {
                  {{cell::kStyle, cell::kImage}, {cell::kContent, cell::kPicture}});
 }
 
-std::string TypedText(int typeIndex, std::string_view text, const CellLink& link) {
+std::string TypedText(int typeIndex, std::string_view text, const CellLink& link, bool selectable) {
+    const std::string type = std::to_string(typeIndex);
+    if (selectable)
+        return Text(link, text,
+                    {{cell::kType, type},
+                     {cell::kContent, cell::kText},
+                     {cell::kStyle, cell::kData},
+                     {cell::kReadOnly, cell::kTrue},
+                     {cell::kSelection, cell::kTrue}});
     return Text(link, text,
-                {{cell::kType, std::to_string(typeIndex)},
-                 {cell::kContent, cell::kText},
-                 {cell::kStyle, cell::kData},
-                 {cell::kReadOnly, cell::kTrue}});
+                {{cell::kType, type}, {cell::kContent, cell::kText}, {cell::kStyle, cell::kData}, {cell::kReadOnly, cell::kTrue}});
 }
 
 }  // namespace
 
-std::string NewCell(const CellLink& link) {
-    std::string cell(kEmptyCell);
-    if (!link.action.empty()) cell = SetAttribute(cell, cell::kAction, UpperCase(link.action));
-    if (link.target) cell = SetAttribute(cell, cell::kTarget, IdText(*link.target));
-    if (link.source) cell = SetAttribute(cell, cell::kSource, IdText(*link.source));
-    if (link.level != 0) cell = SetAttribute(cell, cell::kLevel, std::to_string(link.level));
-    return cell;
-}
+std::string NewCell(const CellLink& link) { return Build(link, {}, {}); }
 
 std::string TitleCell(std::string_view text, const CellLink& link) {
     return Shaped(link, text, cell::kTitle);
@@ -135,7 +150,7 @@ std::string TextCell(std::string_view text, const CellLink& link) {
     return Text(link, text, {{cell::kStyle, cell::kData}, {cell::kReadOnly, cell::kTrue}});
 }
 std::string SelectableTextCell(std::string_view text, const CellLink& link) {
-    return SetAttribute(TextCell(text, link), cell::kSelection, cell::kTrue);
+    return Text(link, text, {{cell::kStyle, cell::kData}, {cell::kReadOnly, cell::kTrue}, {cell::kSelection, cell::kTrue}});
 }
 std::string LineTextCell(std::string_view text, const CellLink& link) {
     return Text(link, text, {{cell::kStyle, cell::kDataLine}, {cell::kReadOnly, cell::kTrue}});
@@ -185,10 +200,10 @@ std::string SelectablePictureCell(int pictureIndex, const CellLink& link) {
 }
 
 std::string TypedTextCell(int typeIndex, std::string_view text, const CellLink& link) {
-    return TypedText(typeIndex, text, link);
+    return TypedText(typeIndex, text, link, false);
 }
 std::string SelectableTypedTextCell(int typeIndex, std::string_view text, const CellLink& link) {
-    return SetAttribute(TypedText(typeIndex, text, link), cell::kSelection, cell::kTrue);
+    return TypedText(typeIndex, text, link, true);
 }
 
 std::string AddDragSource(std::string_view cellLine) {

@@ -1,6 +1,7 @@
 #include "windows/plan/TFrameOutcomesGrid.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "domain/Aptitudes.h"
 #include "domain/Assessments.h"
@@ -56,28 +57,38 @@ int TFrameOutcomesGrid::AddPlan(CLessonPlan& plan) {
     return column;
 }
 
-// The subject's shown assessments grouped by set (those without a shown set first, under no set
-// row), each group sorted; one row per pupil with the categories of their notes on the lesson.
+// The subject's shown assessments grouped by set name, those without a shown set first (under no
+// set row), then the subject's sets in order; each group sorted. One row per pupil with the
+// categories of their notes on the lesson.
 std::vector<TFrameOutcomesGrid::PupilRow> TFrameOutcomesGrid::AddPupilRows(CLessonPlan& plan,
                                                                           const CStored& subject) {
-    CRelationManager groups;
-    groups.ResetGroups();
-    for (const CStored* set : MembersAs<CStored>(subject, "SETS")) groups.AddGroup(*set);
+    struct Group {
+        std::string name;
+        std::vector<std::pair<std::string, CAssessment*>> members;  // by sort key
+    };
+    std::vector<Group> groups{{std::string(kNoRelation), {}}};
+    const auto groupNamed = [&groups](const std::string& name) -> Group& {
+        for (Group& group : groups)
+            if (group.name == name) return group;
+        return groups.emplace_back(Group{name, {}});
+    };
+    for (const CStored* set : MembersAs<CStored>(subject, "SETS")) groupNamed(CRelationManager::GroupName(*set));
     for (CAssessment* assessment : ShownMembers<CAssessment>(subject, "ASSESSMENTS")) {
         const CStored* set = assessment->GetRelation("SET");
-        groups.AddToGroup(assessment, set && !IsHiddenIn(subject, set) ? set : nullptr);
+        const bool shownSet = set && !IsHiddenIn(subject, set);
+        groupNamed(shownSet ? CRelationManager::GroupName(*set) : std::string(kNoRelation))
+            .members.emplace_back(assessment->SortKey(), assessment);
     }
-    groups.SortAssociations("");
 
     std::vector<PupilRow> pupils;
-    for (int line = 0; line < groups.PropertyCount(); ++line) {
-        const std::string name = groups.PropertyName(line);
-        const std::vector<CAssessment*> members = MembersAs<CAssessment>(groups, name);
-        if (!members.empty() && name != kNoRelation) {
+    for (Group& group : groups) {
+        std::stable_sort(group.members.begin(), group.members.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        if (!group.members.empty() && group.name != kNoRelation) {
             NextRow();
-            SetRowCell(0, InfoCell(IdentifierCaption(name)));
+            SetRowCell(0, InfoCell(IdentifierCaption(group.name)));
         }
-        for (CAssessment* assessment : members) {
+        for (const auto& [key, assessment] : group.members) {
             NextRow();
             SetRowCell(0, HeadingCell(assessment->DisplayText(), {.target = assessment, .level = 1}));
             SetRowCell(1, LineTextCell(NoteCategories(*assessment, &plan),
@@ -95,8 +106,14 @@ void TFrameOutcomesGrid::AddOutcomeColumn(int column, int titleRow, COutcome& ou
             aptitude ? HeadingCell(aptitude->DisplayText(), {.target = aptitude}) : HeadingCell({}));
     SetCell(column, titleRow + 2,
             TextCell(outcome.GetAttributeText("DESCRIPTION"), {.target = &outcome}));
+    // The outcome's achievements by assessment, read once rather than searched for each pupil.
+    std::unordered_map<const CStored*, const CCapability*> reached;
+    for (int i = 0; i < outcome.LinkCount("ACHIEVEMENTS"); ++i)
+        if (const CLink* link = outcome.LinkItem("ACHIEVEMENTS", i))
+            reached.try_emplace(link->Source(), dynamic_cast<const CCapability*>(link->Target()));
     for (const PupilRow& pupil : pupils) {
-        const CCapability* capability = AchievementOf(outcome, *pupil.assessment);
+        const auto found = reached.find(pupil.assessment);
+        const CCapability* capability = found == reached.end() ? nullptr : found->second;
         const int type = capability ? ScoreTypeIndex(capability->GetAttributeValue("SCORE")) : -1;
         SetCell(column, pupil.row,
                 SelectableTypedTextCell(type, capability ? capability->DisplayText() : std::string(),
