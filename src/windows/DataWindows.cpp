@@ -1,5 +1,6 @@
 #include "windows/DataWindows.h"
 
+#include "windows/assessment/TFormAssessmentData.h"
 #include "windows/main/TFormMain.h"
 #include "windows/plan/TFormPlanData.h"
 
@@ -8,6 +9,9 @@ namespace vantaro {
 void InstallDataWindows(TFormMain& main) {
     main.SetDataWindowMaker(DataWindowKind::Plans, [](TFormMain& owner, const std::vector<CStored*>& objects) {
         return TFormPlanData::Open(owner, objects);
+    });
+    main.SetDataWindowMaker(DataWindowKind::Assessments, [](TFormMain& owner, const std::vector<CStored*>& objects) {
+        return TFormAssessmentData::Open(owner, objects);
     });
 }
 
