@@ -27,6 +27,7 @@
 #include "routines/Platform.h"
 #include "store/BenchSupport.h"
 #include "store/StoreFiles.h"
+#include "windows/assessment/TFormAssessmentData.h"
 #include "windows/plan/TFormPlanData.h"
 
 namespace vantaro::bench {
@@ -97,6 +98,16 @@ std::vector<CStored*> WeekOfLessons(const CYear& year, const std::vector<CSubjec
     return lessons;
 }
 
+// The subject's assessments of the pupils of the form.
+std::vector<CStored*> AssessmentsOfForm(const CSubject& subject, const CStored* form) {
+    std::vector<CStored*> assessments;
+    for (CStored* assessment : subject.AssociationItems("ASSESSMENTS")) {
+        const CStored* pupil = assessment->GetRelation("PUPIL");
+        if (pupil && pupil->GetRelation("FORM") == form) assessments.push_back(assessment);
+    }
+    return assessments;
+}
+
 int Run(int argc, char** argv) {
     UseOffscreenPlatform();
     QApplication application(argc, argv);
@@ -119,6 +130,13 @@ int Run(int argc, char** argv) {
     const double plans = TimeWindow([&] { return TFormPlanData::Open(main, lessons); });
     PrintAgainstBudget("plan window, a week of one form's " + std::to_string(lessons.size()) + " lessons (school)",
                        plans * kMilliseconds, kWindowBudget);
+
+    const std::vector<CStored*> assessments =
+        AssessmentsOfForm(*subjects.front(), year.AssociationItem("PUPILS", 0)->GetRelation("FORM"));
+    const double assessed = TimeWindow([&] { return TFormAssessmentData::Open(main, assessments); });
+    PrintAgainstBudget("assessment window, one form's " + std::to_string(assessments.size()) +
+                           " assessments in one subject (school)",
+                       assessed * kMilliseconds, kWindowBudget);
     CFactory::SetMainFactory(nullptr);
     return 0;
 }

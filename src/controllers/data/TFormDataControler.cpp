@@ -121,8 +121,9 @@ void TFormDataControler::CloseWithoutAsking() {
 }
 
 // Single-window mode: the data window takes the main window's place, which is hidden meanwhile.
+// The window takes its place before the base builds the view, so the page is laid out once, at
+// its final width.
 void TFormDataControler::showEvent(QShowEvent* event) {
-    TFormControlerAncestor::showEvent(event);
     FindAction("ACTIONFORMHIDEMAIN")->setVisible(false);
     QWidget& mainWindow = main_.MainWidget();
     if (mainWindow.isVisible()) {
@@ -130,6 +131,7 @@ void TFormDataControler::showEvent(QShowEvent* event) {
         if (mainWindow.isMaximized()) showMaximized();
         mainWindow.hide();
     }
+    TFormControlerAncestor::showEvent(event);
 }
 
 void TFormDataControler::closeEvent(QCloseEvent* event) {
