@@ -16,6 +16,7 @@
 #include "grid/markup/CellReaders.h"
 #include "routines/Platform.h"
 #include "windows/main/TFormMain.h"
+#include "windows/notes/TFormNotesControler.h"
 
 namespace vantaro {
 namespace {
@@ -49,9 +50,13 @@ void TFormMain::CreateCellActions() {
               [this] { OpenOne(DataWindowKind::Curricula, "CCurriculum"); });
     AddAction("ActionOpenCurriculums", "Open Curriculum", -1, {},
               [this] { OpenRange(DataWindowKind::Curricula, "CCurriculum"); });
-    // The pupil selection, notes and absences windows register their handlers when they exist.
+    // The pupil selection and absences windows register their handlers when they exist.
     AddAction("ActionClonePupilSelection", "Clone Pupil Selection...");
-    AddAction("ActionShowPupilNotes", "Pupil Notes...");
+    AddAction("ActionShowPupilNotes", "Pupil Notes...", -1, {}, [this] {
+        if (!IsClass(CurrentTarget(), "CPupil")) return;
+        TFormNotesControler notes(this);
+        if (notes.ShowPupilNotes(CurrentTarget(), this)) RefreshAfterChange();
+    });
     AddAction("ActionShowAbsences", "Absences...");
     AddAction("ActionBuildWeeks", "Build Weeks", -1, {}, [this] {
         if (auto* term = dynamic_cast<CTerm*>(CurrentTarget())) {

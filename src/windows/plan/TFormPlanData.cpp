@@ -13,6 +13,7 @@
 #include "routines/IdentifierCaption.h"
 #include "routines/Platform.h"
 #include "windows/DataWindowCaption.h"
+#include "windows/notes/TFormNotesControler.h"
 #include "windows/plan/TFrameEvaluationGrid.h"
 #include "windows/plan/TFrameOutcomesGrid.h"
 #include "windows/plan/TFramePlanGrid.h"
@@ -56,7 +57,7 @@ void TFormPlanData::AddPlanActions() {
     AddAction("ActionChooseHighestCapability", "Highest Capability", -1, {}, [this] { SetAchievementsToScore(1); });
     AddAction("ActionChooseLowestCapability", "Lowest Capability", -1, {}, [this] { SetAchievementsToScore(0); });
     AddAction("ActionChooseDeleteCapability", "Delete Capability", -1, {}, [this] { RemoveAchievements(); });
-    AddAction("ActionShowAssessmentNotes", "Lesson Notes...");
+    AddAction("ActionShowAssessmentNotes", "Lesson Notes...", -1, {}, [this] { ShowLessonNotes(); });
     AddAction("ActionFormDeleteAssessmentNotes", "Delete Assessment Notes", -1, {}, [this] { DeleteLessonNotes(); });
 }
 
@@ -76,6 +77,14 @@ void TFormPlanData::ChooseObjectiveCategory() {
     if (!chooser.Execute(false, false, true, this) || !kept.Get()) return;
     objective->SetRelation("OBJECTIVE_CATEGORY", chooser.ChosenObject());
     RefreshAfterChange();
+}
+
+void TFormPlanData::ShowLessonNotes() {
+    auto* assessment = dynamic_cast<CAssessment*>(CurrentTarget());
+    auto* plan = dynamic_cast<CLessonPlan*>(CurrentSource());
+    if (!assessment || !plan) return;
+    TFormNotesControler notes(this);
+    if (notes.ShowLessonNotes(assessment, plan, this)) RefreshAfterChange();
 }
 
 // Lesson notes go to the trash without a question: the trash can gives them back.

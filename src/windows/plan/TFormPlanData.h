@@ -48,6 +48,7 @@ private:
     void AddPlanActions();
     void CreateMenus();
     void ChooseObjectiveCategory();
+    void ShowLessonNotes();
     void DeleteLessonNotes();
     void AddLessonNote(CStored* category);
 

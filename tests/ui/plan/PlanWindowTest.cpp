@@ -13,6 +13,8 @@
 #include "grid/markup/CellMarkup.h"
 #include "support/TempDir.h"
 #include "ui/plan/PlanWindowTestSupport.h"
+#include "windows/assessment/TFrameAssessmentNoteEditor.h"
+#include "windows/notes/TFormNotesControler.h"
 #include "windows/plan/TFormPlanData.h"
 #include "windows/plan/TFrameEvaluationGrid.h"
 #include "windows/plan/TFrameOutcomesGrid.h"
@@ -283,6 +285,34 @@ TEST_F(PlanWindowTest, AnObjectivesCategoryIsChosenFromItsHeading) {
     EXPECT_TRUE(chose);
     EXPECT_EQ(plans.lesson->AssociationItems("OBJECTIVES").front()->GetRelation("OBJECTIVE_CATEGORY"), recall);
     EXPECT_EQ(CellDisplayText(window->PlanGrid().Cell(0, 1)), "Recall");
+}
+
+TEST_F(PlanWindowTest, LessonNotesOpenInTheNotesWindowForThatLessonOnly) {
+    plans.Anna()->NewNote(nullptr)->SetAttributeValue("DESCRIPTION", "Not this lesson");
+    factory.Settings().SingleClick = true;
+    Open({plans.lesson});
+    TFrameGridAncestor& page = ShowView("ACTIONVIEWOUTCOMES");
+    bool shown = false;
+    WhenModal([&](QWidget&) {
+        auto* notes = ModalWindow<TFormNotesControler>();
+        ASSERT_NE(notes, nullptr);
+        EXPECT_EQ(notes->windowTitle(), QStringLiteral("Lesson notes"));
+        TFrameGridAncestor& lessonNotes = notes->LessonNotesPage();
+        EXPECT_EQ(RowOf(lessonNotes, "Not this lesson"), -1);
+        PressCell(lessonNotes, {0, 0});  // the title adds a note to this lesson
+        PressCell(lessonNotes, {0, lessonNotes.Grid().RowCount() - 1});
+        EXPECT_TRUE(lessonNotes.IsEditing());
+        QTest::keyClicks(&lessonNotes.Editor(), QStringLiteral("Helped Ben"));
+        shown = true;
+        QTest::mouseClick(&notes->ButtonClose(), Qt::LeftButton);
+    });
+    PressCell(page, CellOf(page, plans.Anna(), plans.lesson));
+    ASSERT_TRUE(shown);
+    ASSERT_EQ(plans.Anna()->AssociationCount("NOTES"), 2);
+    const CStored* note = plans.Anna()->AssociationItems("NOTES").back();
+    EXPECT_EQ(note->GetRelation("LESSON_PLAN"), plans.lesson);
+    EXPECT_EQ(note->GetAttributeValue("DESCRIPTION"), "Helped Ben") << "Close writes what was typed";
+    EXPECT_EQ(Text(page, CellOf(page, plans.Anna(), plans.lesson)), "No Category") << "the page shows the new note";
 }
 
 TEST_F(PlanWindowTest, EveryViewPrintsToPdf) {

@@ -21,7 +21,10 @@
 #include "ui/controllers/ControllerTestSupport.h"
 #include "ui/windows/ScriptedDialogs.h"
 #include "windows/LocalPath.h"
+#include "windows/assessment/TFramePupilNotes.h"
+#include "windows/assessment/TFrameAssessmentNoteEditor.h"
 #include "windows/main/TFormMain.h"
+#include "windows/notes/TFormNotesControler.h"
 
 namespace vantaro::test {
 namespace {
@@ -342,6 +345,30 @@ TEST_F(MainWindowTest, ANameTypedWithoutExtensionIsSavedAsADataStore) {
     });
     const QString chosen = real.ChooseFileToSave(main.get(), QStringLiteral("Data Store (*.ods)"), {});
     EXPECT_EQ(chosen.toStdString(), Path("Typed.ods"));
+}
+
+TEST_F(MainWindowTest, APupilsNotesCellOpensTheNotesWindowOnThePupil) {
+    factory.Settings().SingleClick = true;
+    CPupil* pupil = Year().NewPupil();
+    pupil->SetAttributeValue("FIRST_NAME", "Ann");
+    main->ShowView(1);
+    TFrameGridAncestor& organiser = *main->Views()[1];
+    int row = -1;
+    for (int r = 0; r < organiser.Grid().RowCount() && row < 0; ++r)
+        if (CellTarget(organiser.Cell(1, r)) == pupil) row = r;
+    ASSERT_GE(row, 0);
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto* notes = qobject_cast<TFormNotesControler*>(QApplication::activeModalWidget());
+        ASSERT_NE(notes, nullptr);
+        shown = true;
+        EXPECT_EQ(notes->windowTitle(), QStringLiteral("Pupil notes"));
+        EXPECT_EQ(notes->PupilNotesPage().Object(), pupil);
+        EXPECT_FALSE(notes->LessonNotesPage().isVisible());
+        notes->ButtonClose().click();
+    });
+    Press(organiser, 1, row);
+    EXPECT_TRUE(shown);
 }
 
 }  // namespace
