@@ -38,6 +38,15 @@ inline bool IsHiddenIn(const CStored& owner, const CStored* object) {
     return factory ? factory->IsHidden(object) : object == nullptr;
 }
 
+// The members of class T that the owner's factory does not hide, in member order.
+template <class T>
+std::vector<T*> ShownMembers(const CStored& owner, std::string_view name) {
+    std::vector<T*> shown;
+    for (T* member : MembersAs<T>(owner, name))
+        if (!IsHiddenIn(owner, member)) shown.push_back(member);
+    return shown;
+}
+
 // Makes an object of class T as a child of the owner: bound to the given factory (the owner's
 // when none is given), registered in its store and appended to the owner's association.
 template <class T>

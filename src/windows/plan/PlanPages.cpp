@@ -1,6 +1,5 @@
 #include "windows/plan/PlanPages.h"
 
-#include "domain/Aptitudes.h"
 #include "domain/Lookups.h"
 #include "grid/markup/CellMarkup.h"
 #include "routines/IdentifierCaption.h"
@@ -16,10 +15,6 @@ std::string PlanHeading(const CStored& plan, std::string_view viewWord) {
     if (const CStored* period = PeriodOf(plan))
         heading.append(" ").append(IdentifierCaption("FOR")).append(" ").append(period->DisplayText());
     return Trim(heading);
-}
-
-CCapability* AchievementOf(const CStored& outcome, const CStored& assessment) {
-    return dynamic_cast<CCapability*>(outcome.GetLinkTarget("ACHIEVEMENTS", &assessment));
 }
 
 int ScoreType(double score) { return ScoreTypeIndex(StoredValueText(score)); }

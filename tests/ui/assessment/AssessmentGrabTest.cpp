@@ -29,7 +29,7 @@ TEST(AssessmentGrabTest, EveryViewOfAGeneratedClassIsGrabbed) {
         for (std::size_t i = 1; i < subjects.size(); ++i)
             if (CStored* other = AssessmentFor(*subjects[i], pupil, false))
                 assessments.push_back(other);
-        StandInMain main;
+        FakeMain main;
         main.widget.setGeometry(40, 40, 1000, 700);
         main.widget.show();
         QPointer<TFormAssessmentData> window = TFormAssessmentData::Open(main, assessments);

@@ -31,22 +31,6 @@
 
 namespace vantaro::test {
 
-// Stands in for the main window: a plain widget whose place the data window takes, and a count
-// of the data windows registered with it.
-class StandInMain final : public MainWindowCommands {
-public:
-    QWidget& MainWidget() override { return widget; }
-    bool SaveStore() override { return true; }
-    bool SaveStoreAs() override { return true; }
-    void RegisterDataWindow(TFormDataControler&) override { ++registered; }
-    void UnregisterDataWindow(TFormDataControler&) override { --registered; }
-    void ShowOrganiser(Organiser) override {}
-    void CloseApplication() override {}
-
-    QWidget widget;
-    int registered = 0;
-};
-
 // A small school in the unseeded year of the controller tests: Ann Lee and Ray (no first name) in
 // Maths, whose curriculum has three attainments, and Ann in Art, which has none. Maths has two
 // lessons with outcomes reached on an aptitude of two capabilities; Ann has lesson notes in Maths
@@ -147,7 +131,7 @@ protected:
 
     static constexpr std::array<const char*, 3> kAttainments{"Number", "Shape", "Data"};
 
-    StandInMain main;
+    FakeMain main;
     QPointer<TFormAssessmentData> data;
 
     CPupil* ann;
