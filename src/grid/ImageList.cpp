@@ -91,6 +91,11 @@ const ImageList& Pictures() {
     return images;
 }
 
+const ImageList& TickPictures() {
+    static const ImageList images(16, Resources("check", {"ticked"}));
+    return images;
+}
+
 const ImageList& OrganiserPictures() {
     static const ImageList images(32, Resources("picture", {"item", "lessonplan"}));
     return images;

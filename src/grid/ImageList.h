@@ -43,6 +43,8 @@ const ImageList& CheckImages();
 const ImageList& TypeImages();
 // 32 by 32: 0 school, 1 pupil, 2 calendar, 3 chart.
 const ImageList& Pictures();
+// 16 by 16: 0 a ticked box (an authorised absence, the pupil's set).
+const ImageList& TickPictures();
 // The organisers' pictures, 32 by 32: 0 an existing item, 1 a lesson plan.
 const ImageList& OrganiserPictures();
 // 16 by 16: 0 open, 1 new, 2 delete, 3 edit, 4 choose, 5 date, 6 toggle.

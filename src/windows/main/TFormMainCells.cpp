@@ -16,7 +16,9 @@
 #include "grid/markup/CellReaders.h"
 #include "routines/Platform.h"
 #include "windows/main/TFormMain.h"
+#include "windows/notes/TFormAbsencesControler.h"
 #include "windows/notes/TFormNotesControler.h"
+#include "windows/sets/TFormSetManager.h"
 
 namespace vantaro {
 namespace {
@@ -50,14 +52,19 @@ void TFormMain::CreateCellActions() {
               [this] { OpenOne(DataWindowKind::Curricula, "CCurriculum"); });
     AddAction("ActionOpenCurriculums", "Open Curriculum", -1, {},
               [this] { OpenRange(DataWindowKind::Curricula, "CCurriculum"); });
-    // The pupil selection and absences windows register their handlers when they exist.
+    // The pupil selection window registers its handler when it exists.
     AddAction("ActionClonePupilSelection", "Clone Pupil Selection...");
     AddAction("ActionShowPupilNotes", "Pupil Notes...", -1, {}, [this] {
         if (!IsClass(CurrentTarget(), "CPupil")) return;
         TFormNotesControler notes(this);
         if (notes.ShowPupilNotes(CurrentTarget(), this)) RefreshAfterChange();
     });
-    AddAction("ActionShowAbsences", "Absences...");
+    AddAction("ActionShowAbsences", "Absences...", -1, {}, [this] {
+        if (!IsClass(CurrentTarget(), "CPupil")) return;
+        TFormAbsencesControler absences(this);
+        if (absences.ShowAbsences(CurrentTarget(), this)) RefreshAfterChange();
+    });
+    OpenSetManagerFrom(*this);
     AddAction("ActionBuildWeeks", "Build Weeks", -1, {}, [this] {
         if (auto* term = dynamic_cast<CTerm*>(CurrentTarget())) {
             BuildWeeks(*term);

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "controllers/TFormControlerAncestor.h"
-
-class QPushButton;
+#include "windows/TFormPageControler.h"
 
 namespace vantaro {
 
@@ -10,8 +8,8 @@ class TFrameAssessmentNoteEditor;
 class TFramePupilNotes;
 
 // The notes window: a pupil's notes, or the notes written on an assessment in one lesson, edited
-// in place. It runs modally over the window that opens it and is left with its Close button.
-class TFormNotesControler : public TFormControlerAncestor {
+// in place.
+class TFormNotesControler : public TFormPageControler {
     Q_OBJECT
 
 public:
@@ -23,16 +21,12 @@ public:
 
     TFramePupilNotes& PupilNotesPage() const { return *viewPupilNoteEditor_; }
     TFrameAssessmentNoteEditor& LessonNotesPage() const { return *viewAssessmentNoteEditor_; }
-    QPushButton& ButtonClose() const { return *buttonClose_; }
 
     void ShowCellMenu(int x, int y, const std::string& markup) override;
 
 private:
-    bool Run(TFrameGridAncestor& page, CStored* object, const char* captionKeyword, QWidget* owner);
-
     TFramePupilNotes* viewPupilNoteEditor_ = nullptr;
     TFrameAssessmentNoteEditor* viewAssessmentNoteEditor_ = nullptr;
-    QPushButton* buttonClose_ = nullptr;
 };
 
 }  // namespace vantaro

@@ -14,6 +14,7 @@
 #include "routines/Platform.h"
 #include "windows/DataWindowCaption.h"
 #include "windows/notes/TFormNotesControler.h"
+#include "windows/sets/TFormSetManager.h"
 #include "windows/plan/TFrameEvaluationGrid.h"
 #include "windows/plan/TFrameOutcomesGrid.h"
 #include "windows/plan/TFramePlanGrid.h"
@@ -58,6 +59,7 @@ void TFormPlanData::AddPlanActions() {
     AddAction("ActionChooseLowestCapability", "Lowest Capability", -1, {}, [this] { SetAchievementsToScore(0); });
     AddAction("ActionChooseDeleteCapability", "Delete Capability", -1, {}, [this] { RemoveAchievements(); });
     AddAction("ActionShowAssessmentNotes", "Lesson Notes...", -1, {}, [this] { ShowLessonNotes(); });
+    OpenSetManagerFrom(*this);
     AddAction("ActionFormDeleteAssessmentNotes", "Delete Assessment Notes", -1, {}, [this] { DeleteLessonNotes(); });
 }
 

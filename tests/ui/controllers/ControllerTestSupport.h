@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMenu>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -132,5 +133,33 @@ protected:
 private:
     CFactory* previous_;
 };
+
+// The cell of a page whose target and source are the objects; (-1, -1) when there is none.
+inline QPoint CellOf(const TFrameGridAncestor& page, const CStored* target, const CStored* source = nullptr) {
+    for (int row = 0; row < page.Grid().RowCount(); ++row)
+        for (int column = 0; column < page.Grid().ColumnCount(); ++column)
+            if (CellTarget(page.Cell(column, row)) == target && CellSource(page.Cell(column, row)) == source)
+                return {column, row};
+    return {-1, -1};
+}
+
+// Presses a cell as the mouse would.
+inline void PressCell(TFrameGridAncestor& page, QPoint cell, Qt::MouseButton button = Qt::LeftButton,
+                      Qt::KeyboardModifiers modifiers = {}) {
+    page.Grid().ScrollIntoView(cell.x(), cell.y());
+    QTest::mouseClick(page.Grid().viewport(), button, modifiers, page.Grid().CellRect(cell.x(), cell.y()).center());
+}
+
+// Triggers the entry of an open menu shown with the caption, and closes the menu.
+inline bool ChooseMenuEntry(QMenu& menu, const QString& caption) {
+    for (QAction* entry : menu.actions()) {
+        if (entry->text() != caption || !entry->isVisible()) continue;
+        menu.hide();
+        entry->trigger();
+        return true;
+    }
+    ADD_FAILURE() << "no menu entry " << caption.toStdString();
+    return false;
+}
 
 }  // namespace vantaro::test
