@@ -133,7 +133,8 @@ protected:
     // Walks the object's associations depth first and lists their members in the column, one row
     // each from the current row on, as name labels whose LEVEL is their depth. Only associations
     // named in the path (any, when it is empty) are walked, and only those named in the collection
-    // (any, when it is empty) are listed; a listed association puts its members one level deeper.
+    // (any, when it is empty) are listed, names matched as whole words; a listed association puts
+    // its members one level deeper.
     // Hidden objects are left out with everything below them; an object already being walked is
     // not walked again, so a cycle in a damaged store ends.
     void AddAssociationTree(int column, bool aggregatesOnly, std::string_view collection, std::string_view path,

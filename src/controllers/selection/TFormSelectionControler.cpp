@@ -46,7 +46,7 @@ void TFormSelectionControler::AddLevel(CStored* root, const std::string& heading
 void TFormSelectionControler::SetInitialChoice(std::string_view ids) { page_->SetInitialChoice(ids); }
 
 bool TFormSelectionControler::Execute(bool multipleChoice, bool columnPerLevel, bool allowClear, QWidget* owner) {
-    setWindowTitle(QString::fromLatin1(IdentifierCaption("SELECT")));
+    setWindowTitle(QString::fromLatin1(caption_.empty() ? IdentifierCaption("SELECT") : caption_));
     page_->SetMultipleChoice(multipleChoice);
     page_->SetColumnPerLevel(columnPerLevel);
     page_->SetAllowClear(allowClear);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "controllers/TFormControlerAncestor.h"
 
@@ -27,6 +28,8 @@ public:
     void AddLevel(CStored* root, const std::string& heading, const std::string& newAction,
                   const std::string& collection, const std::string& path);
     void SetInitialChoice(std::string_view ids);
+    // The window's caption; "Select" unless set.
+    void SetCaption(std::string caption) { caption_ = std::move(caption); }
     // Shows the chooser modally over the owner; true when closed with OK.
     bool Execute(bool multipleChoice, bool columnPerLevel, bool allowClear, QWidget* owner);
     std::string ChosenIds() const;
@@ -43,6 +46,7 @@ private:
     TFrameSelectionGrid* page_;
     QPushButton* ok_;
     QPushButton* cancel_;
+    std::string caption_;
 };
 
 }  // namespace vantaro

@@ -95,7 +95,9 @@ void TFrameSelectionGrid::MarkItems(int columns, const std::set<std::int32_t>& c
 
 void TFrameSelectionGrid::StringGridClick() {
     const QRect selection = Selection();
-    if (selection.top() > 0) CycleCheck(selection.left(), selection.top());
+    if (selection.top() <= 0) return;
+    CycleCheck(selection.left(), selection.top());
+    emit ChoiceChanged();
 }
 
 std::string TFrameSelectionGrid::ColumnChoices(int column) const {

@@ -44,6 +44,10 @@ public:
     double ColumnWidth(int column) override;
     void BuildPage() override;
 
+signals:
+    // The user ticked or unticked an item.
+    void ChoiceChanged();
+
 protected:
     void StringGridClick() override;
 

@@ -12,12 +12,14 @@
 #include "domain/PeriodBuilding.h"
 #include "domain/Periods.h"
 #include "domain/Plans.h"
+#include "domain/Subjects.h"
 #include "factory/CFactory.h"
 #include "grid/markup/CellReaders.h"
 #include "routines/Platform.h"
 #include "windows/main/TFormMain.h"
 #include "windows/notes/TFormAbsencesControler.h"
 #include "windows/notes/TFormNotesControler.h"
+#include "windows/sets/TFormPupilSelection.h"
 #include "windows/sets/TFormSetManager.h"
 
 namespace vantaro {
@@ -52,8 +54,14 @@ void TFormMain::CreateCellActions() {
               [this] { OpenOne(DataWindowKind::Curricula, "CCurriculum"); });
     AddAction("ActionOpenCurriculums", "Open Curriculum", -1, {},
               [this] { OpenRange(DataWindowKind::Curricula, "CCurriculum"); });
-    // The pupil selection window registers its handler when it exists.
-    AddAction("ActionClonePupilSelection", "Clone Pupil Selection...");
+    AddAction("ActionClonePupilSelection", "Clone Pupil Selection...", -1, {}, [this] {
+        auto* subject = dynamic_cast<CSubject*>(CurrentTarget());
+        if (subject && TFormPupilSelection(this).ClonePupilSelection(*subject, this)) RefreshAfterChange();
+    });
+    SetHandler("ActionSelectPupils", [this] {
+        auto* subject = dynamic_cast<CSubject*>(CurrentTarget());
+        if (subject && TFormPupilSelection(this).SelectPupils(*subject, this)) RefreshAfterChange();
+    });
     AddAction("ActionShowPupilNotes", "Pupil Notes...", -1, {}, [this] {
         if (!IsClass(CurrentTarget(), "CPupil")) return;
         TFormNotesControler notes(this);
