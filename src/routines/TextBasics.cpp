@@ -34,4 +34,10 @@ std::string UpperCase(std::string_view text) {
     return result;
 }
 
+std::string LowerCase(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) c = LowerChar(c);
+    return result;
+}
+
 }  // namespace vantaro

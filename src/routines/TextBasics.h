@@ -16,5 +16,6 @@ std::string Trim(std::string_view text);
 char UpperChar(char c);
 char LowerChar(char c);
 std::string UpperCase(std::string_view text);
+std::string LowerCase(std::string_view text);
 
 }  // namespace vantaro

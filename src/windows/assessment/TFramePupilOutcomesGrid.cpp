@@ -14,15 +14,6 @@
 #include "windows/assessment/FrameObjects.h"
 
 namespace vantaro {
-namespace {
-
-std::string LowerCase(std::string text) {
-    for (char& c : text) c = LowerChar(c);
-    return text;
-}
-
-}  // namespace
-
 TFramePupilOutcomesGrid::TFramePupilOutcomesGrid(QWidget* parent) : TFrameGridAncestor(parent) {}
 
 double TFramePupilOutcomesGrid::ColumnWidth(int column) { return column == 0 ? 1.0 : 0.0; }
