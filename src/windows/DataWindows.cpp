@@ -3,6 +3,7 @@
 #include "windows/assessment/TFormAssessmentData.h"
 #include "windows/main/TFormMain.h"
 #include "windows/plan/TFormPlanData.h"
+#include "windows/report/TFormReportData.h"
 
 namespace vantaro {
 
@@ -12,6 +13,9 @@ void InstallDataWindows(TFormMain& main) {
     });
     main.SetDataWindowMaker(DataWindowKind::Assessments, [](TFormMain& owner, const std::vector<CStored*>& objects) {
         return TFormAssessmentData::Open(owner, objects);
+    });
+    main.SetDataWindowMaker(DataWindowKind::Reports, [](TFormMain& owner, const std::vector<CStored*>& objects) {
+        return TFormReportData::Open(owner, objects);
     });
 }
 

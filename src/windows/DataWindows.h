@@ -4,7 +4,7 @@ namespace vantaro {
 
 class TFormMain;
 
-// Gives the main window the data windows it opens on plans and assessments.
+// Gives the main window the data windows it opens on plans, assessments and pupils' reports.
 void InstallDataWindows(TFormMain& main);
 
 }  // namespace vantaro
