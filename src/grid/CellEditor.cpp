@@ -1,9 +1,12 @@
 #include "grid/CellEditor.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QTextBlock>
 
 #include "grid/CellText.h"
+#include "grid/GridDragData.h"
 
 namespace vantaro {
 
@@ -32,6 +35,25 @@ void CellEditor::Prepare(const QString& text, bool multiLine, const QFont& font,
 }
 
 bool CellEditor::IsModified() const { return document()->isModified(); }
+
+// A grid item is taken whole by the handler, never inserted as text where the mouse is.
+void CellEditor::dragEnterEvent(QDragEnterEvent* event) {
+    if (!qobject_cast<const GridDragData*>(event->mimeData())) return QPlainTextEdit::dragEnterEvent(event);
+    if (gridDrop_ && gridDrop_(event->mimeData(), false)) event->acceptProposedAction();
+    else event->ignore();
+}
+
+void CellEditor::dragMoveEvent(QDragMoveEvent* event) {
+    if (!qobject_cast<const GridDragData*>(event->mimeData())) return QPlainTextEdit::dragMoveEvent(event);
+    if (gridDrop_ && gridDrop_(event->mimeData(), false)) event->acceptProposedAction();
+    else event->ignore();
+}
+
+void CellEditor::dropEvent(QDropEvent* event) {
+    if (!qobject_cast<const GridDragData*>(event->mimeData())) return QPlainTextEdit::dropEvent(event);
+    if (!gridDrop_ || !gridDrop_(event->mimeData(), true)) return event->ignore();
+    event->acceptProposedAction();
+}
 
 int CellEditor::VisualLineCount() const {
     int lines = 0;

@@ -20,6 +20,12 @@ public:
     virtual int ActionImageIndex(const std::string& name) const = 0;
     // The images the action indexes refer to; may be null.
     virtual const ImageList* ActionImages() const = 0;
+    // An item dragged from a grid cell was dropped into the editor open on a DRAG_TARGET cell;
+    // the window merges it into the text being edited. Nothing by default.
+    virtual void DropIntoEditor(const std::string& editedCell, const std::string& draggedCell) {
+        (void)editedCell;
+        (void)draggedCell;
+    }
 };
 
 }  // namespace vantaro

@@ -39,6 +39,7 @@ TFrameGridAncestor::TFrameGridAncestor(QWidget* parent) : TFrameAncestor(parent)
     editor_ = new CellEditor(grid_->viewport());
     editor_->setObjectName(QStringLiteral("MemoEdit"));
     connect(editor_, &QPlainTextEdit::textChanged, this, [this] { MemoEditChange(); });
+    editor_->SetGridDropHandler([this](const QMimeData* data, bool drop) { return EditorDrop(data, drop); });
     connect(editor_, &CellEditor::FinishRequested, this, [this] {
         ReportErrors([this] { EndEdit(); });
         grid_->setFocus();

@@ -62,6 +62,9 @@ public:
     void SetAllowClear(bool on) { allowClear_ = on; }
     bool AllowClear() const { return allowClear_; }
     void SetDragSourceMode(bool on) { dragSourceMode_ = on; }
+    // Items dragged from another grid are dropped into the open editor of a DRAG_TARGET cell
+    // only, never onto a cell.
+    void SetEditorDropsOnly(bool on) { editorDropsOnly_ = on; }
     bool DragSourceMode() const { return dragSourceMode_; }
     // The type images and pictures of the page; the shared sets unless a page brings its own.
     void SetTypeImages(const ImageList* images) { images_.types = images; }
@@ -184,6 +187,7 @@ private:
     bool WriteEditorText();
     void TellReplacedCharacters(const QStringList& replaced);
     bool AcceptsDrop(const QMimeData* data, const QPoint& position, TFrameGridAncestor** source) const;
+    bool EditorDrop(const QMimeData* data, bool drop);
     void UpdatePointer(const QPoint& position);
     void PreparePreview(QPrinter* printer);
     QPrinter& Printer();
@@ -202,6 +206,7 @@ private:
     int savedTopRow_ = 0;
     bool allowClear_ = false;
     bool dragSourceMode_ = false;
+    bool editorDropsOnly_ = false;
 
     std::string pressedMarkup_;
     int pressedColumn_ = -1;

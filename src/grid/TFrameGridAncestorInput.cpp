@@ -133,19 +133,35 @@ bool TFrameGridAncestor::AcceptsDrop(const QMimeData* data, const QPoint& positi
                                      TFrameGridAncestor** source) const {
     const auto* dragged = dynamic_cast<const GridDragData*>(data);
     *source = dragged ? dragged->Source() : nullptr;
-    if (!*source || !CellHas((*source)->PressedMarkup(), cell::kDragSource)) return false;
+    if (editorDropsOnly_ || !*source || !CellHas((*source)->PressedMarkup(), cell::kDragSource)) return false;
     const QPoint cell = grid_->CellAt(position);
     return cell.x() >= 0 && CellHas(cells_.Cell(cell.x(), cell.y()), cell::kDragTarget);
 }
 
+// A drag that could be dropped on another cell ends the edit first; passing over the cell being
+// edited, or over cells that take no drop, leaves the editor open for a drop into it.
 void TFrameGridAncestor::GridDragMove(QDragMoveEvent& event) {
-    ReportErrors([this] { EndEdit(); });
     TFrameGridAncestor* source = nullptr;
-    if (AcceptsDrop(event.mimeData(), event.position().toPoint(), &source)) {
+    const QPoint position = event.position().toPoint();
+    if (AcceptsDrop(event.mimeData(), position, &source)) {
+        if (grid_->CellAt(position) != EditingCell()) ReportErrors([this] { EndEdit(); });
         event.acceptProposedAction();
     } else {
         event.ignore();
     }
+}
+
+// An item from a grid's DRAG_SOURCE cell may be dropped into the editor of a DRAG_TARGET cell;
+// the window merges it into the text.
+bool TFrameGridAncestor::EditorDrop(const QMimeData* data, bool drop) {
+    const auto* dragged = qobject_cast<const GridDragData*>(data);
+    TFrameGridAncestor* source = dragged ? dragged->Source() : nullptr;
+    if (!source || !IsEditing() || !Controller()) return false;
+    const std::string dragSource = source->PressedMarkup();
+    const std::string edited = cells_.Cell(editColumn_, editRow_);
+    if (!CellHas(dragSource, cell::kDragSource) || !CellHas(edited, cell::kDragTarget)) return false;
+    if (drop) ReportErrors([&] { Controller()->DropIntoEditor(edited, dragSource); });
+    return true;
 }
 
 void TFrameGridAncestor::GridDrop(QDropEvent& event) {

@@ -5,9 +5,15 @@
 #include <QSplitter>
 
 #include "controllers/actions/ActionSupport.h"
+#include "domain/ReportMerge.h"
+#include "grid/CellEditor.h"
+#include "grid/CellText.h"
+#include "grid/markup/CellReaders.h"
 #include "domain/People.h"
 #include "routines/IdentifierCaption.h"
 #include "routines/Platform.h"
+#include "routines/TextBasics.h"
+#include "routines/XMLRoutines.h"
 #include "windows/report/TFrameInformation.h"
 #include "windows/report/TFrameReportGrid.h"
 
@@ -32,6 +38,7 @@ TFormReportData::TFormReportData(MainWindowCommands& main, const std::vector<CSt
     viewReports_ = new TFrameReportGrid(this);
     viewReports_->SetObjectList(pupils);
     viewReports_->SetPagePerTitle(true);
+    viewReports_->SetEditorDropsOnly(true);
     AddView(viewReports_, "ActionViewAnnualReports", "Annual Reports");
     SetupViews();
 
@@ -78,6 +85,46 @@ void TFormReportData::SynchroniseInfoPanel() {
 }
 
 void TFormReportData::ShowInfoView() { information_->ShowInfoView(this); }
+
+namespace {
+
+// What a dragged item says: "<PUPIL> can add up" for an outcome reached at a capability, the text
+// of a note; empty for anything else.
+std::string DroppedSentence(const CStored* dropped, const CStored* second) {
+    const auto text = [](const CStored& object) { return Trim(UnescapeText(object.GetAttributeValue("DESCRIPTION"))); };
+    if (IsClass(dropped, "COutcome") && IsClass(second, "CCapability"))
+        return std::string(kPupilPlaceholder) + " " + LowerCase(text(*second)) + " " + text(*dropped);
+    if (IsClass(dropped, "CNote")) return text(*dropped);
+    return {};
+}
+
+}  // namespace
+
+// The pupil is the one of the cell being edited, whatever cell ran last.
+void TFormReportData::DropIntoEditor(const std::string& editedCell, const std::string& draggedCell) {
+    CStored* target = CellTarget(editedCell);
+    CStored* pupil = IsClass(target, "CAssessment") ? target->GetRelation("PUPIL") : target;
+    if (!IsClass(pupil, "CPupil")) return;
+    const CStored* gender = pupil->GetRelation("GENDER");
+    if (!gender) {
+        Platform::Prompts().Ask("Pupil Error",
+                                "This Pupil has no gender assocated with them, please assign a gender for " +
+                                    pupil->DisplayText(),
+                                MessageButtons::Close);
+        return;
+    }
+    // An empty note or an item that says nothing leaves the text as it is.
+    const std::string sentence = DroppedSentence(CellTarget(draggedCell), CellSource(draggedCell));
+    if (sentence.empty()) return;
+    CellEditor& editor = viewReports_->Editor();
+    const PupilWords words{UnescapeText(pupil->GetAttributeValue("FIRST_NAME")),
+                           UnescapeText(gender->GetAttributeValue("NAME_REPLACEMENT")),
+                           UnescapeText(gender->GetAttributeValue("GENITIVE_REPLACEMENT"))};
+    const std::string merged = MergeReportSentence(ToStoredText(editor.toPlainText()), sentence, words);
+    editor.setPlainText(QString::fromLatin1(merged).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    editor.document()->setModified(true);
+    viewReports_->CommitEdit();
+}
 
 void TFormReportData::ShowCellMenu(int x, int y, const std::string& markup) {
     TFormDataControler::ShowCellMenu(x, y, markup);

@@ -27,6 +27,9 @@ public:
 
     void Refresh(int mode) override;
     void ShowCellMenu(int x, int y, const std::string& markup) override;
+    // Merges the dropped outcome or note into the report text being edited, for the pupil of
+    // the edited cell.
+    void DropIntoEditor(const std::string& editedCell, const std::string& draggedCell) override;
 
 protected:
     void showEvent(QShowEvent* event) override;

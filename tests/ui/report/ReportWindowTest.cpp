@@ -1,13 +1,18 @@
 // The report window: opening, the information panel kept in step with the report text clicked,
 // its menus and the comments it adds.
 
+#include <QDropEvent>
 #include <QImage>
+#include <QMimeData>
+
+#include <memory>
 #include <QTabBar>
 
 #include "domain/Aptitudes.h"
 #include "domain/Assessments.h"
 #include "domain/Lookups.h"
 #include "domain/PupilRecords.h"
+#include "grid/CellEditor.h"
 #include "ui/plan/PlanWindowTestSupport.h"
 #include "windows/report/TFormReportData.h"
 #include "windows/report/TFrameInformation.h"
@@ -80,6 +85,60 @@ TEST_F(ReportWindowTest, APupilsMenuAddsCommentsAndNoPupilsMakesNoWindow) {
 
     EXPECT_EQ(TFormReportData::Open(main, {plans.week}), nullptr);
     EXPECT_EQ(platform.prompts.prompts.back().caption, "Missing Pupils");
+}
+
+// Sends a drag of the frame's pressed cell into the widget and drops it there, as the mouse would.
+void DragInto(TFrameGridAncestor& from, QWidget& into) {
+    std::unique_ptr<QMimeData> data(from.NewDragData());
+    const QPointF at = QRectF(into.rect()).center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(&into, &enter);
+    ASSERT_TRUE(enter.isAccepted()) << "the editor takes the item";
+    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(&into, &drop);
+}
+
+TEST_F(ReportWindowTest, AnOutcomeDraggedIntoTheOpenReportBecomesASentenceAboutThatPupil) {
+    CGender* girl = year->NewGender();
+    girl->SetAttributeValue("NAME_REPLACEMENT", "she");
+    girl->SetAttributeValue("GENITIVE_REPLACEMENT", "her");
+    Anna()->SetRelation("GENDER", girl);
+    CNote* empty = Anna()->NewNote();
+    window = TFormReportData::Open(main, {Anna()});
+    window->show();
+    QApplication::processEvents();
+    TFrameGridAncestor& reports = window->ReportGrid();
+    PressCell(reports, CellOf(reports, plans.Anna(), Anna()) + QPoint(0, 1));
+    ASSERT_TRUE(reports.IsEditing());
+    QTest::keyClicks(&reports.Editor(), QStringLiteral("anna works hard"));
+
+    // Pressing the outcome makes it the window's current target; the pupil still comes from the
+    // report being edited.
+    TFrameGridAncestor& outcomes = window->Information().CurrentFrame();
+    PressCell(outcomes, CellOf(outcomes, plans.outcome, plans.capabilities[2]));
+    DragInto(outcomes, *reports.Editor().viewport());
+    EXPECT_TRUE(reports.IsEditing()) << "the editor stays open for more";
+    EXPECT_EQ(plans.Anna()->GetAttributeValue("SUBJECT_REPORT"), "Anna works hard, and she fully Adds fractions.");
+
+    // An empty note adds nothing.
+    window->Information().Tabs().setCurrentIndex(2);
+    TFrameGridAncestor& notes = window->Information().CurrentFrame();
+    int emptyRow = -1;
+    for (int row = 0; row < notes.Grid().RowCount(); ++row)
+        if (CellTarget(notes.Cell(0, row)) == empty && CellHas(notes.Cell(0, row), cell::kDragSource)) emptyRow = row;
+    ASSERT_GE(emptyRow, 0);
+    PressCell(notes, {0, emptyRow});
+    DragInto(notes, *reports.Editor().viewport());
+    EXPECT_EQ(plans.Anna()->GetAttributeValue("SUBJECT_REPORT"), "Anna works hard, and she fully Adds fractions.");
+
+    // Without a gender the pupil cannot be written about.
+    Anna()->SetRelation("GENDER", nullptr);
+    window->Information().Tabs().setCurrentIndex(0);
+    TFrameGridAncestor& again = window->Information().CurrentFrame();
+    PressCell(again, CellOf(again, plans.outcome, plans.capabilities[2]));
+    DragInto(again, *reports.Editor().viewport());
+    EXPECT_EQ(platform.prompts.prompts.back().caption, "Pupil Error");
+    EXPECT_EQ(plans.Anna()->GetAttributeValue("SUBJECT_REPORT"), "Anna works hard, and she fully Adds fractions.");
 }
 
 }  // namespace
