@@ -1,7 +1,8 @@
-// bench_data_windows: the plan and assessment windows on the generated school-size year, on Qt's
-// offscreen platform. Each window is opened and every one of its views built and laid out (best
-// of several openings): a plan window on a week of one form's lesson plans, and an assessment
-// window on one form's assessments in one subject. Figures in milliseconds beside their budgets.
+// bench_data_windows: the plan, assessment and report windows on the generated school-size year,
+// on Qt's offscreen platform. Each window is opened and every one of its views built and laid out
+// (best of several openings): a plan window on a week of one form's lesson plans, an assessment
+// window on one form's assessments in one subject, and a report window on one form's pupils.
+// Figures in milliseconds beside their budgets.
 //
 // Usage: bench_data_windows
 
@@ -29,6 +30,7 @@
 #include "store/StoreFiles.h"
 #include "windows/assessment/TFormAssessmentData.h"
 #include "windows/plan/TFormPlanData.h"
+#include "windows/report/TFormReportData.h"
 
 namespace vantaro::bench {
 namespace {
@@ -137,6 +139,14 @@ int Run(int argc, char** argv) {
     PrintAgainstBudget("assessment window, one form's " + std::to_string(assessments.size()) +
                            " assessments in one subject (school)",
                        assessed * kMilliseconds, kWindowBudget);
+
+    std::vector<CStored*> pupils;
+    const CStored* form = year.AssociationItem("PUPILS", 0)->GetRelation("FORM");
+    for (CStored* pupil : year.AssociationItems("PUPILS"))
+        if (pupil->GetRelation("FORM") == form) pupils.push_back(pupil);
+    const double reports = TimeWindow([&] { return TFormReportData::Open(main, pupils); });
+    PrintAgainstBudget("report window, one form's " + std::to_string(pupils.size()) + " pupils (school)",
+                       reports * kMilliseconds, kWindowBudget);
     CFactory::SetMainFactory(nullptr);
     return 0;
 }
