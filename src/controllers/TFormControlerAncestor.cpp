@@ -284,6 +284,7 @@ void TFormControlerAncestor::SetPrintMode(bool on) {
         PrintBar().hide();
         if (toolBar_) toolBar_->show();
     }
+    PrintModeChanged(on);
 }
 
 void TFormControlerAncestor::CentreOver(const QWidget* owner) {

@@ -120,6 +120,9 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Called after the window enters or leaves print mode; a window may hide what the preview
+    // leaves no room for.
+    virtual void PrintModeChanged(bool on) { (void)on; }
     // What the window manager's close button answers while the window runs modally.
     virtual bool CloseButtonAnswer() { return false; }
     // Whether showing the window refreshes its view (every window but the main window).

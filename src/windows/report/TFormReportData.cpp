@@ -74,6 +74,8 @@ void TFormReportData::showEvent(QShowEvent* event) {
     information_->CurrentFrame().Refresh(1);
 }
 
+void TFormReportData::PrintModeChanged(bool on) { information_->setVisible(!on); }
+
 void TFormReportData::Refresh(int mode) {
     TFormDataControler::Refresh(mode);
     if (information_ && information_->isVisible()) information_->CurrentFrame().Refresh(1);

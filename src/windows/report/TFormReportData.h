@@ -33,6 +33,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The information panel makes room for the preview of the reports.
+    void PrintModeChanged(bool on) override;
 
 private:
     TFormReportData(MainWindowCommands& main, const std::vector<CStored*>& pupils);

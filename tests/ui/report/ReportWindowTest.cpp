@@ -82,6 +82,10 @@ TEST_F(ReportWindowTest, APupilsMenuAddsCommentsAndNoPupilsMakesNoWindow) {
     ASSERT_EQ(Anna()->AssociationCount("COMMENTS"), 1);
     EXPECT_GE(RowOf(reports, "Form Teacher's Comments"), 0);
     EXPECT_TRUE(reports.PagePerTitle()) << "each pupil's report prints on its own pages";
+    window->RunAction(window->FindAction("ACTIONPREVIEWVIEW"));
+    EXPECT_FALSE(window->Information().isVisible()) << "the preview takes the panel's room";
+    window->RunAction(window->FindAction("ACTIONPRINTFORMVIEW"));
+    EXPECT_TRUE(window->Information().isVisible());
 
     EXPECT_EQ(TFormReportData::Open(main, {plans.week}), nullptr);
     EXPECT_EQ(platform.prompts.prompts.back().caption, "Missing Pupils");
