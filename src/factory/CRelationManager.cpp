@@ -5,8 +5,6 @@
 namespace vantaro {
 namespace {
 
-constexpr std::string_view kNoRelation = "NO_RELATION";
-
 CRelationManager groupingObject;
 
 }  // namespace

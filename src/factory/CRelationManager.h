@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "factory/CStored.h"
 
@@ -15,6 +16,9 @@ public:
     CRelationManager();
 
     static CRelationManager& Instance();
+
+    // The group of the items without one.
+    static constexpr std::string_view kNoRelation = "NO_RELATION";
 
     std::string ClassName() const override { return "CRelationManager"; }
     // Its own ID in decimal.

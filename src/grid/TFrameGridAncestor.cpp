@@ -1,5 +1,6 @@
 #include "grid/TFrameGridAncestor.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QVBoxLayout>
@@ -182,6 +183,13 @@ int TFrameGridAncestor::RowHeight(int row) {
         height = std::min(std::max(height, cellHeight + kRowMargin), cap);
     }
     return height;
+}
+
+double TFrameGridAncestor::TextColumnShare(std::string_view text, double cap) const {
+    const int clientWidth = grid_->viewport()->width();
+    if (clientWidth <= 0) return cap;
+    const double textWidth = QFontMetricsF(GridFont()).horizontalAdvance(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    return std::min(textWidth / clientWidth, cap);
 }
 
 int TFrameGridAncestor::ActionImage(const CellFacts& facts) const {

@@ -147,6 +147,10 @@ protected:
     // cell. The base runs nothing; choosers cycle checks here.
     virtual void StringGridClick() {}
 
+    // The share of the grid's client width the text takes in the grid's font, at most cap (and
+    // cap while the grid has no width yet).
+    double TextColumnShare(std::string_view text, double cap) const;
+
     const CFactory* Factory() const;
     const CFactorySettings& Settings() const;
     QFont GridFont() const;

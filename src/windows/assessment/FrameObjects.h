@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "factory/CFactory.h"
 #include "factory/CStored.h"
 #include "grid/TFrameAncestor.h"
 
@@ -21,12 +20,6 @@ std::vector<T*> FrameObjectsAs(const TFrameAncestor& frame) {
     for (CStored* object : listed)
         if (T* typed = dynamic_cast<T*>(object)) objects.push_back(typed);
     return objects;
-}
-
-// Hidden by the main factory, whose objects the pages show: filtered out, deleted or missing.
-inline bool HiddenInMainFactory(const CStored* object) {
-    const CFactory* factory = CFactory::MainFactory();
-    return factory ? factory->IsHidden(object) : object == nullptr;
 }
 
 }  // namespace vantaro

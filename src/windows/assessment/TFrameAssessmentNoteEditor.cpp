@@ -25,8 +25,7 @@ void TFrameAssessmentNoteEditor::BuildPage() {
         if (!first) NextRow();
         first = false;
         AssessmentTitle(*assessment, fixedPlan);
-        for (CNote* note : MembersAs<CNote>(*assessment, "NOTES")) {
-            if (HiddenInMainFactory(note)) continue;
+        for (CNote* note : ShownMembers<CNote>(*assessment, "NOTES")) {
             if (fixedPlan && note->GetRelation("LESSON_PLAN") != fixedPlan) continue;
             NoteRows(*note, fixedPlan);
         }

@@ -31,8 +31,7 @@ void TFramePupilNotes::BuildPage() {
 void TFramePupilNotes::PupilRows(CPupil& pupil) {
     SetRowCell(0, TitleCell(pupil.DisplayText(),
                             {.action = noAdd_ ? "" : "ActionAddPupilNote", .target = &pupil}));
-    for (CNote* note : MembersAs<CNote>(pupil, "NOTES")) {
-        if (HiddenInMainFactory(note)) continue;
+    for (CNote* note : ShownMembers<CNote>(pupil, "NOTES")) {
         NextRow();
         SetRowCell(0, HeadingCell(note->DisplayText(), {.target = note, .level = 1}));
         NextRow();

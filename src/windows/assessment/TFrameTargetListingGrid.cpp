@@ -49,9 +49,7 @@ void TFrameTargetListingGrid::AssessmentRows(CAssessment& assessment, const CSto
     NextRow();
     for (std::size_t i = 0; i < kGradings.size(); ++i)
         SetRowCell(static_cast<int>(i) + 1, InfoCell(IdentifierCaption(kGradings[i])));
-    for (CAttainmentTarget* target :
-         MembersAs<CAttainmentTarget>(assessment, "ATTAINMENT_TARGETS")) {
-        if (HiddenInMainFactory(target)) continue;
+    for (CAttainmentTarget* target : ShownMembers<CAttainmentTarget>(assessment, "ATTAINMENT_TARGETS")) {
         NextRow();
         if (const CStored* attainment = target->GetRelation("ATTAINMENT"))
             SetRowCell(0, TextCell(attainment->DisplayText(), {.target = attainment, .level = 1}));

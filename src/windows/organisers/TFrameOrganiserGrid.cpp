@@ -1,7 +1,5 @@
 #include "windows/organisers/TFrameOrganiserGrid.h"
 
-#include <QFontMetricsF>
-
 #include <algorithm>
 
 #include "domain/People.h"
@@ -17,9 +15,9 @@
 namespace vantaro {
 namespace {
 
-constexpr std::string_view kNoRelation = "NO_RELATION";
+constexpr std::string_view kNoRelation = CRelationManager::kNoRelation;
 // A subject column is as wide as this text in the grid's font.
-constexpr QLatin1String kTypicalHeading("ABCDEFGHIJKLMNOPQ");
+constexpr char kTypicalHeading[] = "ABCDEFGHIJKLMNOPQ";
 
 // The piece of a form's label band above the member at `position` of `count` members.
 std::string FormLabel(int position, int count, std::string_view name) {
@@ -124,12 +122,7 @@ void TFrameOrganiserGrid::PupilRowsByForm(const CYear& year,
 }
 
 double TFrameOrganiserGrid::SubjectColumnShare(double total, int sharedColumns) {
-    const double cap = total / std::max(sharedColumns, 1);
-    const int clientWidth = Grid().viewport()->width();
-    if (clientWidth <= 0) return cap;
-
-    const double textWidth = QFontMetricsF(GridFont()).horizontalAdvance(QString(kTypicalHeading));
-    return std::min(textWidth / clientWidth, cap);
+    return TextColumnShare(kTypicalHeading, total / std::max(sharedColumns, 1));
 }
 
 }  // namespace vantaro

@@ -17,7 +17,7 @@
 namespace vantaro {
 namespace {
 
-constexpr std::string_view kNoRelation = "NO_RELATION";
+constexpr std::string_view kNoRelation = CRelationManager::kNoRelation;
 
 }  // namespace
 

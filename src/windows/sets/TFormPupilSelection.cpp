@@ -15,7 +15,7 @@
 namespace vantaro {
 namespace {
 
-constexpr std::string_view kNoRelation = "NO_RELATION";
+constexpr std::string_view kNoRelation = CRelationManager::kNoRelation;
 
 }  // namespace
 

@@ -1,7 +1,5 @@
 #include "windows/sets/TFrameSetManagerGrid.h"
 
-#include <QFontMetricsF>
-
 #include <algorithm>
 
 #include "domain/Assessments.h"
@@ -27,10 +25,7 @@ TFrameSetManagerGrid::TFrameSetManagerGrid(QWidget* parent) : TFrameGridAncestor
 
 double TFrameSetManagerGrid::ColumnWidth(int column) {
     if (column == 0) return 0.25;
-    const double cap = 0.75 / std::max(Grid().ColumnCount() - 1, 1);
-    const int clientWidth = Grid().viewport()->width();
-    if (clientWidth <= 0) return cap;
-    return std::min(QFontMetricsF(GridFont()).horizontalAdvance(QLatin1String(kTypicalSet)) / clientWidth, cap);
+    return TextColumnShare(kTypicalSet, 0.75 / std::max(Grid().ColumnCount() - 1, 1));
 }
 
 void TFrameSetManagerGrid::BuildPage() {
