@@ -53,6 +53,7 @@ public:
     void UnregisterDataWindow(TFormDataControler&) override {}
     void ShowOrganiser(Organiser) override {}
     void CloseApplication() override {}
+    QString ChoosePdfFile(const QString&) override { return {}; }
     QWidget widget;
 };
 

@@ -34,6 +34,7 @@ constexpr double kCheckImage = 35;
 constexpr double kImageGap = 5;
 constexpr double kPicture = 32 * 254.0 / 96;  // a 32-pixel picture at the screen's 96 dots per inch
 constexpr double kHeaderGap = 30;
+constexpr double kLeastLinesBeforeBreak = 3;  // of a band taller than a page, to start it on the current page
 
 QFont HeaderFont() {
     QFont font(QStringLiteral("Arial"));
@@ -134,21 +135,27 @@ int GridPageReport::Render(QPrinter& printer) {
         DrawPageFrame(painter, ++page, units);
         y = units.detailTop;
     };
+    // Whole text lines that fit in the room, below the text box's top offset.
+    const double textTop = kGuideTop + kTextTop;
+    const auto linesIn = [&](double room) { return std::max(std::floor((room - textTop) / units.lineHeight), 0.0); };
+    const double linesPerPage = std::max(linesIn(detailHeight), 1.0);
     for (int row = 0; row < frame_.grid_->RowCount(); ++row) {
         const double height = BandHeight(row, units);
-        if (y > units.detailTop && (StartsTitlePage(row) || y + height > units.detailBottom)) newPage();
+        // A band taller than a page starts on this page when a few of its lines fit, so a long
+        // text does not leave its heading alone on an almost empty page.
+        const bool tall = height > detailHeight;
+        const bool noRoom = tall ? linesIn(units.detailBottom - y) < kLeastLinesBeforeBreak : y + height > units.detailBottom;
+        if (y > units.detailTop && (StartsTitlePage(row) || noRoom)) newPage();
         bandPages_.push_back(page);
-        if (height <= detailHeight) {
+        if (!tall) {
             DrawBand(painter, row, y, height, units);
             y += height;
             continue;
         }
-        // A band taller than a page: slices of whole text lines, one page each.
-        const double linesPerPage = std::max(std::floor((detailHeight - kGuideTop - kTextTop) / units.lineHeight), 1.0);
-        const double slice = linesPerPage * units.lineHeight;
+        // Slices of whole text lines: the first fills what is left of this page, then a page each.
         for (double shown = 0; shown < height;) {
-            const double first = shown == 0 ? kGuideTop + kTextTop + slice : slice;
-            const double part = std::min(first, height - shown);
+            const double lines = shown == 0 ? std::max(linesIn(units.detailBottom - y), 1.0) : linesPerPage;
+            const double part = std::min(lines * units.lineHeight + (shown == 0 ? textTop : 0), height - shown);
             painter.save();
             painter.setClipRect(QRectF(0, units.Px(y), units.Px(units.bandWidth), units.Px(part)));
             DrawBand(painter, row, y - shown, height, units);

@@ -1,21 +1,27 @@
 #include "windows/FileDialogs.h"
 
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace vantaro {
 namespace {
 
-const QString kDefaultSuffix = QStringLiteral("ods");
+// The extension of the filter's first pattern, "ods" in "Data Store (*.ods)".
+QString DefaultSuffix(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    const QRegularExpressionMatch match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QStringLiteral("ods");
+}
 
-QStringList RunForFiles(QFileDialog& dialog) {
-    dialog.setDefaultSuffix(kDefaultSuffix);
+QStringList RunForFiles(QFileDialog& dialog, const QString& filter) {
+    dialog.setDefaultSuffix(DefaultSuffix(filter));
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles();
 }
 
-QString Run(QFileDialog& dialog) {
-    const QStringList files = RunForFiles(dialog);
+QString Run(QFileDialog& dialog, const QString& filter) {
+    const QStringList files = RunForFiles(dialog, filter);
     return files.isEmpty() ? QString() : files.first();
 }
 
@@ -25,14 +31,14 @@ QString QtFileDialogs::ChooseFileToOpen(QWidget* owner, const QString& filter) {
     QFileDialog dialog(owner, {}, {}, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return Run(dialog);
+    return Run(dialog, filter);
 }
 
 QStringList QtFileDialogs::ChooseFilesToOpen(QWidget* owner, const QString& filter) {
     QFileDialog dialog(owner, {}, {}, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
-    return RunForFiles(dialog);
+    return RunForFiles(dialog, filter);
 }
 
 QString QtFileDialogs::ChooseFileToSave(QWidget* owner, const QString& filter,
@@ -41,7 +47,7 @@ QString QtFileDialogs::ChooseFileToSave(QWidget* owner, const QString& filter,
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(initialName);
-    return Run(dialog);
+    return Run(dialog, filter);
 }
 
 }  // namespace vantaro

@@ -19,8 +19,8 @@ public:
                                      const QString& initialName) = 0;
 };
 
-// The platform's file dialogs. A name typed without an extension gets ".ods", the one extension a
-// data store opens with; saving over an existing file is confirmed first; the read-only box is
+// The platform's file dialogs. A name typed without an extension gets the filter's (".ods" for a
+// data store); saving over an existing file is confirmed first; the read-only box is
 // hidden.
 class QtFileDialogs final : public FileDialogs {
 public:

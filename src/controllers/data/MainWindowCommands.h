@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace vantaro {
@@ -26,6 +28,9 @@ public:
     virtual void ShowOrganiser(Organiser organiser) = 0;
     // Ends the application as closing the main window does (the save question included).
     virtual void CloseApplication() = 0;
+    // The PDF file the user chooses to write, offered under the initial name beside the store
+    // file; empty when cancelled.
+    virtual QString ChoosePdfFile(const QString& initialName) = 0;
 };
 
 }  // namespace vantaro

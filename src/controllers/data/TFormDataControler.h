@@ -40,6 +40,7 @@ public:
     void CloseWithoutAsking();
     bool IsClosing() const { return closing_; }
 
+    QMenu& FileMenu() const { return *fileMenu_; }
     QMenu& ViewNavigator() const { return *navigator_; }
     QMenu& ViewMenu() const { return *viewMenu_; }
 

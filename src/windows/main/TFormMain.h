@@ -71,6 +71,7 @@ public:
     void UnregisterDataWindow(TFormDataControler& window) override;
     void ShowOrganiser(Organiser organiser) override;
     void CloseApplication() override;
+    QString ChoosePdfFile(const QString& initialName) override;
 
     void ShowCellMenu(int x, int y, const std::string& markup) override;
 
@@ -105,6 +106,7 @@ private:
     void OpenOne(DataWindowKind kind, const char* className);
     void OpenRange(DataWindowKind kind, const char* className);
     void DeletePlans();
+    void SaveAllReportsAsPdf();
 
     CRovanFactory& factory_;
     CRovanFactory& scratch_;

@@ -10,6 +10,7 @@
 #include "controllers/data/TFormDataControler.h"
 #include "controllers/selection/TFormSelectionControler.h"
 #include "domain/PeriodBuilding.h"
+#include "domain/People.h"
 #include "domain/Periods.h"
 #include "domain/Plans.h"
 #include "domain/Subjects.h"
@@ -18,6 +19,8 @@
 #include "routines/Platform.h"
 #include "windows/main/TFormMain.h"
 #include "windows/notes/TFormAbsencesControler.h"
+#include "windows/organisers/TFrameReportOverviewGrid.h"
+#include "windows/report/ReportsPdf.h"
 #include "windows/notes/TFormNotesControler.h"
 #include "windows/sets/TFormPupilSelection.h"
 #include "windows/sets/TFormSetManager.h"
@@ -38,6 +41,18 @@ bool IsPeriod(const CStored* object) {
 
 }  // namespace
 
+// Every report the report organiser lists, in its order.
+void TFormMain::SaveAllReportsAsPdf() {
+    CYear* year = CurrentYear();
+    if (CurrentView()) CurrentView()->EndEdit();
+    const auto& organiser = static_cast<const TFrameReportOverviewGrid&>(*Views().at(kReports));
+    std::vector<CStored*> pupils;
+    if (year)
+        for (CPupil* pupil : organiser.PupilsByForm(*year)) pupils.push_back(pupil);
+    const std::string title = (year ? year->DisplayText() + " " : std::string()) + "Reports";
+    vantaro::SaveAllReportsAsPdf(*this, pupils, QString::fromLatin1(title).trimmed());
+}
+
 void TFormMain::CreateCellActions() {
     AddAction("ActionOpenLessonPlan", "Open Lesson Plan", -1, {}, [this] {
         if (dynamic_cast<CPlan*>(CurrentTarget())) OpenDataWindow(DataWindowKind::Plans, {CurrentTarget()});
@@ -50,6 +65,7 @@ void TFormMain::CreateCellActions() {
               [this] { OpenRange(DataWindowKind::Assessments, "CAssessment"); });
     AddAction("ActionOpenReport", "Open Report", -1, {}, [this] { OpenOne(DataWindowKind::Reports, "CPupil"); });
     AddAction("ActionOpenReports", "Open Reports", -1, {}, [this] { OpenRange(DataWindowKind::Reports, "CPupil"); });
+    AddAction("ActionSaveAllReportsPdf", "Save All Reports as PDF...", -1, {}, [this] { SaveAllReportsAsPdf(); });
     AddAction("ActionOpenCurriculum", "Open Curriculum", -1, {},
               [this] { OpenOne(DataWindowKind::Curricula, "CCurriculum"); });
     AddAction("ActionOpenCurriculums", "Open Curriculum", -1, {},

@@ -2,6 +2,8 @@
 // Nothing is thrown away without a question, a question may be cancelled, and a file that failed
 // to load is never written over.
 
+#include <QDir>
+#include <QFileInfo>
 #include <QCloseEvent>
 
 #include "controllers/data/TFormDataControler.h"
@@ -180,6 +182,12 @@ QString TFormMain::InitialSaveName() const {
     if (!year) return {};
     const std::string name = year->DisplayText() + " " + year->GetAttributeText("TUTOR_NAME");
     return QString::fromLatin1(UpperAlphanumeric(name)).trimmed();
+}
+
+QString TFormMain::ChoosePdfFile(const QString& initialName) {
+    const std::string& store = factory_.FileName();
+    const QString offered = store.empty() ? initialName : QFileInfo(FromLocalPath(store)).dir().filePath(initialName);
+    return dialogs_.ChooseFileToSave(this, QStringLiteral("PDF Document (*.pdf)"), offered);
 }
 
 bool TFormMain::ActionFileSaveAsExecute() {

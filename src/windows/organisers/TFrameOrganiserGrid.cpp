@@ -102,18 +102,32 @@ std::vector<TFrameOrganiserGrid::SubjectColumn> TFrameOrganiserGrid::SubjectColu
     return columns;
 }
 
-void TFrameOrganiserGrid::PupilRowsByForm(const CYear& year,
-                                          const std::function<void(CPupil&)>& fillRow) {
+std::vector<TFrameOrganiserGrid::PupilGroup> TFrameOrganiserGrid::PupilGroups(const CYear& year) const {
     CRelationManager groups;
     StartFormGroups(groups, year);
     for (CPupil* pupil : ShownMembers<CPupil>(year, "PUPILS")) AddToFormGroup(groups, *pupil);
-    for (const std::string& name : GroupNames(groups)) {
-        const std::vector<CPupil*> members = MembersAs<CPupil>(groups, name);
-        if (!members.empty() && name != kNoRelation) {
+    std::vector<PupilGroup> listed;
+    for (std::string& name : GroupNames(groups)) {
+        std::vector<CPupil*> members = MembersAs<CPupil>(groups, name);
+        if (!members.empty()) listed.push_back({std::move(name), std::move(members)});
+    }
+    return listed;
+}
+
+std::vector<CPupil*> TFrameOrganiserGrid::PupilsByForm(const CYear& year) const {
+    std::vector<CPupil*> pupils;
+    for (const PupilGroup& group : PupilGroups(year)) pupils.insert(pupils.end(), group.pupils.begin(), group.pupils.end());
+    return pupils;
+}
+
+void TFrameOrganiserGrid::PupilRowsByForm(const CYear& year,
+                                          const std::function<void(CPupil&)>& fillRow) {
+    for (const PupilGroup& group : PupilGroups(year)) {
+        if (group.name != kNoRelation) {
             NextRow();
-            SetRowCell(0, InfoCell(IdentifierCaption(name)));
+            SetRowCell(0, InfoCell(IdentifierCaption(group.name)));
         }
-        for (CPupil* pupil : members) {
+        for (CPupil* pupil : group.pupils) {
             NextRow();
             SetRowCell(0, HeadingCell(pupil->DisplayText(), {.target = pupil, .level = 1}));
             if (fillRow) fillRow(*pupil);

@@ -24,6 +24,9 @@ class TFrameOrganiserGrid : public TFrameGridAncestor {
 public:
     explicit TFrameOrganiserGrid(QWidget* parent = nullptr);
 
+    // The shown pupils in the order PupilRowsByForm lists them.
+    std::vector<CPupil*> PupilsByForm(const CYear& year) const;
+
 protected:
     struct SubjectColumn {
         int column;
@@ -71,6 +74,11 @@ private:
     // The groups' names in line order, NO_RELATION first (forms showing the same text share
     // one group), with the members of each sorted.
     static std::vector<std::string> GroupNames(CRelationManager& groups);
+    struct PupilGroup {
+        std::string name;  // NO_RELATION for the pupils without a form
+        std::vector<CPupil*> pupils;
+    };
+    std::vector<PupilGroup> PupilGroups(const CYear& year) const;
 };
 
 }  // namespace vantaro

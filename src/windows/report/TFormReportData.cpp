@@ -14,6 +14,7 @@
 #include "routines/Platform.h"
 #include "routines/TextBasics.h"
 #include "routines/XMLRoutines.h"
+#include "windows/report/ReportsPdf.h"
 #include "windows/report/TFrameInformation.h"
 #include "windows/report/TFrameReportGrid.h"
 
@@ -56,6 +57,11 @@ TFormReportData::TFormReportData(MainWindowCommands& main, const std::vector<CSt
 
     AddAction("ActionSynchroniseInfoPanel", "Synchronise Info Panel", -1, {}, [this] { SynchroniseInfoPanel(); });
     AddAction("ActionShowInfoView", "Show Info View", -1, {}, [this] { ShowInfoView(); });
+    QAction* savePdf = AddAction("ActionSaveAllReportsPdf", "Save All Reports as PDF...", -1, {}, [this] {
+        viewReports_->CommitEdit();
+        SaveAllReportsAsPdf(Main(), viewReports_->ObjectList(), windowTitle());
+    });
+    FileMenu().insertAction(FindAction("ACTIONPRINT"), savePdf);
     for (const char* name : {"ACTIONADDFORMTEACHERCOMMENT", "ACTIONADDHEADTEACHERCOMMENT"})
         PopupMenu().addAction(FindAction(name));
     ActionView(FindAction("ACTIONVIEWANNUALREPORTS"));

@@ -63,6 +63,10 @@ public:
     void UnregisterDataWindow(TFormDataControler&) override { --registered; }
     void ShowOrganiser(Organiser organiser) override { shown = organiser; }
     void CloseApplication() override { ++applicationClosed; }
+    QString ChoosePdfFile(const QString& initialName) override {
+        offeredPdfName = initialName;
+        return pdfFile;
+    }
 
     QWidget widget;
     int saves = 0;
@@ -70,6 +74,8 @@ public:
     int registered = 0;
     int applicationClosed = 0;
     std::optional<Organiser> shown;
+    QString pdfFile;  // what the PDF file dialog answers; empty is Cancel
+    QString offeredPdfName;
 };
 
 // The window that is modal now, as the given class; null when another is.
