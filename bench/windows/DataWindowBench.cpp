@@ -1,7 +1,8 @@
 // bench_data_windows: the plan, assessment and report windows on the generated school-size year,
 // on Qt's offscreen platform. Each window is opened and every one of its views built and laid out
 // (best of several openings): a plan window on a week of one form's lesson plans, an assessment
-// window on one form's assessments in one subject, and a report window on one form's pupils.
+// window on one form's assessments in one subject, and a report window on one form's pupils; then
+// that form's reports written as one PDF file.
 // Figures in milliseconds beside their budgets.
 //
 // Usage: bench_data_windows
@@ -12,6 +13,7 @@
 #include <QPointer>
 
 #include <cstdio>
+#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,12 +32,14 @@
 #include "store/StoreFiles.h"
 #include "windows/assessment/TFormAssessmentData.h"
 #include "windows/plan/TFormPlanData.h"
+#include "windows/report/ReportsPdf.h"
 #include "windows/report/TFormReportData.h"
 
 namespace vantaro::bench {
 namespace {
 
 constexpr double kWindowBudget = 100;  // milliseconds to open a window and build every view
+constexpr double kPdfBudget = 2000;    // milliseconds to write one form's reports as one PDF
 constexpr double kMilliseconds = 1000;
 
 class NoPrompts final : public UserPrompts {
@@ -148,6 +152,13 @@ int Run(int argc, char** argv) {
     const double reports = TimeWindow([&] { return TFormReportData::Open(main, pupils); });
     PrintAgainstBudget("report window, one form's " + std::to_string(pupils.size()) + " pupils (school)",
                        reports * kMilliseconds, kWindowBudget);
+
+    const std::filesystem::path pdf = std::filesystem::temp_directory_path() / "bench_reports.pdf";
+    const double written = BestTime(3, [&] { WriteReportsPdf(pupils, QString::fromStdString(pdf.string())); });
+    std::error_code ignored;
+    std::filesystem::remove(pdf, ignored);
+    PrintAgainstBudget("Save All Reports as PDF, one form's " + std::to_string(pupils.size()) + " pupils (school)",
+                       written * kMilliseconds, kPdfBudget);
     CFactory::SetMainFactory(nullptr);
     return 0;
 }
