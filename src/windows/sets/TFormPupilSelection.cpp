@@ -1,6 +1,10 @@
 #include "windows/sets/TFormPupilSelection.h"
 
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 #include "controllers/actions/ActionSupport.h"
 #include "controllers/selection/TFrameSelectionGrid.h"
@@ -16,6 +20,9 @@ namespace vantaro {
 namespace {
 
 constexpr std::string_view kNoRelation = CRelationManager::kNoRelation;
+constexpr int kFormColumnWidth = 160;   // pixels: a form's column shows whole names
+constexpr int kCloningPageWidth = 420;  // pixels: the cloning heading shows whole
+constexpr int kButtonsWidth = 90;
 
 }  // namespace
 
@@ -37,6 +44,12 @@ std::vector<const CStored*> TFormPupilSelection::GroupPupils(CYear& year) {
     return offered;
 }
 
+void TFormPupilSelection::WidenForPage(int pageWidth) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().width() : pageWidth + kButtonsWidth;
+    resize(std::max(width(), std::min(pageWidth + kButtonsWidth, room)), height());
+}
+
 bool TFormPupilSelection::SelectPupils(CSubject& subject, QWidget* owner) {
     auto* year = dynamic_cast<CYear*>(RootYear());
     if (!year) return false;
@@ -48,6 +61,9 @@ bool TFormPupilSelection::SelectPupils(CSubject& subject, QWidget* owner) {
         const std::string name = groups_.PropertyName(line);
         if (name != kNoRelation && groups_.AssociationCount(name) > 0) AddLevel(&groups_, name, "", name, name);
     }
+    int columns = 0;
+    for (int line = 0; line < groups_.PropertyCount(); ++line) columns += groups_.AssociationCount(groups_.PropertyName(line)) > 0;
+    WidenForPage(columns * kFormColumnWidth);
     SetInitialChoice(PupilIdList(subject));
     const StoredRef kept(&subject);
     if (!Execute(true, true, true, owner) || !kept.Get()) return false;
@@ -61,6 +77,7 @@ bool TFormPupilSelection::ClonePupilSelection(CSubject& subject, QWidget* owner)
     Clear();
     AddLevel(year, "SELECT_SUBJECT_TO_CLONE_PUPIL_ALLOCATIONS_FROM", "", "SUBJECTS", "SUBJECTS");
     ButtonOK().setEnabled(false);
+    WidenForPage(kCloningPageWidth);
     const auto chosenSubject = [this] { return dynamic_cast<CSubject*>(ChosenObject()); };
     connect(&Page(), &TFrameSelectionGrid::ChoiceChanged, this,
             [this, chosenSubject] { ButtonOK().setEnabled(chosenSubject() != nullptr); });

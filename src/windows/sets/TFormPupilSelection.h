@@ -28,6 +28,8 @@ public:
 private:
     // Groups the year's shown pupils by shown form in the grouping object; the pupils offered.
     std::vector<const CStored*> GroupPupils(CYear& year);
+    // Makes the window wide enough for the page, within the screen; a wider size is kept.
+    void WidenForPage(int pageWidth);
 
     CRelationManager groups_;
 };

@@ -1,5 +1,6 @@
 // The pupil selection window in both modes, driven as a teacher would.
 
+#include <QImage>
 #include <QPushButton>
 
 #include "controllers/selection/TFrameSelectionGrid.h"
@@ -65,6 +66,7 @@ TEST_F(PupilSelectionTest, EachShownFormIsAColumnAndOnlyOfferedPupilsChange) {
         ASSERT_EQ(CellsOf(page, pupils[0]).size(), 1u) << "Year 1 does not also collect Year 10";
         EXPECT_TRUE(CellsOf(page, pupils[2]).empty()) << "a hidden form's pupil is not offered";
         PressCell(page, CellsOf(page, pupils[0]).front());  // untick Ann
+        EXPECT_TRUE(chooser->grab().toImage().save(QStringLiteral(VANTARO_BINARY_DIR "/pupil-selection.png")));
         QTest::mouseClick(&chooser->ButtonOK(), Qt::LeftButton);
     });
     EXPECT_TRUE(TFormPupilSelection(&window).SelectPupils(*maths, &window));
@@ -87,6 +89,7 @@ TEST_F(PupilSelectionTest, CloningWaitsForASubjectAndCopiesOnlyLiveAssessments) 
         EXPECT_FALSE(chooser->ButtonOK().isEnabled()) << "nothing to copy yet";
         PressCell(chooser->Page(), CellsOf(chooser->Page(), art).front());
         EXPECT_TRUE(chooser->ButtonOK().isEnabled());
+        EXPECT_TRUE(chooser->grab().toImage().save(QStringLiteral(VANTARO_BINARY_DIR "/pupil-cloning.png")));
         QTest::mouseClick(&chooser->ButtonOK(), Qt::LeftButton);
     });
     EXPECT_TRUE(TFormPupilSelection(&window).ClonePupilSelection(*maths, &window));
