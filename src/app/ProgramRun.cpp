@@ -51,10 +51,11 @@ PlatformServices ProgramRun::PlatformFor(ProgressSink* progress) {
 
 ProgramRun::~ProgramRun() { Shutdown(); }
 
-// The windows shared by all others, created once in this order as they come into being: notes,
-// trash can, filter, wizard, pupil selection, subject statement, sort, set manager, object map
-// and absences. The chooser, property window, message box and date selector are made for each
-// use instead, so one can be opened from within another.
+// The hook for windows that live from start-up to shutdown. None needs to: the notes, absences,
+// set manager and pupil selection windows, like the chooser, property window, message box and
+// date selector, are made for each use. Each use builds its page afresh from the objects, one can
+// be opened from within another, and a modal window parented to the data window that opened it
+// cannot go with that window when it closes.
 void ProgramRun::CreateSharedWindows() {}
 
 void ProgramRun::Start(const QStringList& arguments) {

@@ -2,6 +2,7 @@
 // achievements over a range, lesson notes, the evaluation, its menus and printing.
 
 #include <QAction>
+#include <QImage>
 #include <QMenu>
 
 #include "domain/PupilRecords.h"
@@ -303,6 +304,7 @@ TEST_F(PlanWindowTest, LessonNotesOpenInTheNotesWindowForThatLessonOnly) {
         PressCell(lessonNotes, {0, lessonNotes.Grid().RowCount() - 1});
         EXPECT_TRUE(lessonNotes.IsEditing());
         QTest::keyClicks(&lessonNotes.Editor(), QStringLiteral("Helped Ben"));
+        EXPECT_TRUE(notes->grab().toImage().save(QStringLiteral(VANTARO_BINARY_DIR "/notes-window-lesson.png")));
         shown = true;
         QTest::mouseClick(&notes->ButtonClose(), Qt::LeftButton);
     });

@@ -2,6 +2,7 @@
 // a note written and an absence recorded and changed, each through its own window; then the year
 // saved and opened again with all of it there.
 
+#include <QImage>
 #include <QMenu>
 
 #include "controllers/property/TFormPropertyControler.h"
@@ -145,6 +146,7 @@ TEST_F(PupilRecordsTest, ChosenPupilsSetsNotesAndAbsencesSurviveSaveAndOpen) {
         PressCell(page, CellOf(page, Pupil("Ann")->AssociationItem("NOTES", 0)) + QPoint(0, 1));
         ASSERT_TRUE(page.IsEditing());
         QTest::keyClicks(&page.Editor(), QStringLiteral("Reads well"));
+        EXPECT_TRUE(notes->grab().toImage().save(QStringLiteral(VANTARO_BINARY_DIR "/notes-window-pupil.png")));
         notes->ButtonClose().click();
     });
     PressCell(Organiser(1), CellOf(Organiser(1), Pupil("Ann")) + QPoint(1, 0));
