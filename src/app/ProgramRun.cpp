@@ -51,12 +51,12 @@ PlatformServices ProgramRun::PlatformFor(ProgressSink* progress) {
 
 ProgramRun::~ProgramRun() { Shutdown(); }
 
-// The hook for windows that live from start-up to shutdown. None needs to: the notes, absences,
-// set manager and pupil selection windows, like the chooser, property window, message box and
-// date selector, are made for each use. Each use builds its page afresh from the objects, one can
-// be opened from within another, and a modal window parented to the data window that opened it
-// cannot go with that window when it closes.
-void ProgramRun::CreateSharedWindows() {}
+// The windows over the whole store (trash can, filter, object map) live from start-up to
+// shutdown, always over the main window. The notes, absences, set manager and pupil selection
+// windows, like the chooser, property window, message box and date selector, are made for each
+// use instead: one can be opened from within another, and one that a data window opens cannot
+// go with that window when it closes.
+void ProgramRun::CreateSharedWindows() { formMain_->CreateSharedWindows(); }
 
 void ProgramRun::Start(const QStringList& arguments) {
     if (arguments.size() < 2) {

@@ -138,6 +138,10 @@ public:
     void RepairSurrogates();
     void RepairOrphans();
     void RepairDuplicates();
+    // The objects the repairs of the last check will remove, each with everything it owns: an
+    // object owned twice goes altogether, not only from its second owner, and so does every
+    // orphan. In record order, each once.
+    std::vector<CStored*> ObjectsRepairsRemove() const;
     // EmptyTrash, FindIntegrityErrors, the four repairs, EmptyTrash. A failure to write the
     // debug log is raised as EInOutError once the repairs are done.
     void CheckIntegrity();

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "factory/CFactory.h"
@@ -19,6 +20,17 @@ CStored* CFactory::RecordObject(const std::string& record, const char* attribute
     const double number = ReadStoredNumber(NumericChars(AttributeValue(FindAttribute(record, attribute))));
     if (number == 0 || !std::isfinite(number) || std::abs(number) > INT32_MAX) return nullptr;
     return FindObject(static_cast<std::int32_t>(number));
+}
+
+std::vector<CStored*> CFactory::ObjectsRepairsRemove() const {
+    std::vector<CStored*> removed;
+    const auto add = [&removed](CStored* object) {
+        if (object && std::find(removed.begin(), removed.end(), object) == removed.end()) removed.push_back(object);
+    };
+    for (const std::string& record : surrogateErrors_)
+        if (RecordObject(record, "SOURCE")) add(RecordObject(record, "TARGET"));
+    for (const std::string& record : orphanErrors_) add(RecordObject(record, "TARGET"));
+    return removed;
 }
 
 void CFactory::RepairAdoptions() {

@@ -22,6 +22,12 @@ bool StartAfresh(const std::filesystem::path& path) {
 
 }  // namespace
 
+std::string DebugLogPath() {
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::absolute(kLogFileName, error);
+    return error ? std::string(kLogFileName) : path.string();
+}
+
 void DebugLog(std::string_view text) {
     const std::filesystem::path path = kLogFileName;
     const auto mode = std::ios::binary | (StartAfresh(path) ? std::ios::trunc : std::ios::app);

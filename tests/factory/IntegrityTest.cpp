@@ -6,6 +6,7 @@
 #include "factory/TestClasses.h"
 #include "routines/Errors.h"
 #include "support/FakePlatform.h"
+#include "support/ScopedCurrentFolder.h"
 #include "support/TempDir.h"
 
 namespace vantaro::test {
@@ -21,16 +22,6 @@ public:
     }
     std::string ClassName() const override { return "CPupil"; }
     std::string DisplayText() const override { return GetAttributeValue("LAST_NAME"); }
-};
-
-// Runs the test in a folder of its own, where the check writes DebugLog.txt.
-class ScopedCurrentFolder {
-public:
-    explicit ScopedCurrentFolder(const fs::path& folder) : previous_(fs::current_path()) { fs::current_path(folder); }
-    ~ScopedCurrentFolder() { fs::current_path(previous_); }
-
-private:
-    fs::path previous_;
 };
 
 // Every store starts as the root folder 1 (its DAY on itself, so it never counts as dead).

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -7,7 +8,8 @@
 
 namespace vantaro::test {
 
-// Records every message box and answers each with a fixed reply.
+// Records every message box and answers each with the next of the queued replies, then with a
+// fixed one.
 class RecordingPrompts final : public UserPrompts {
 public:
     struct Prompt {
@@ -18,15 +20,22 @@ public:
 
     bool Ask(const std::string& caption, const std::string& text, MessageButtons buttons) override {
         prompts.push_back({caption, text, buttons});
-        return answer;
+        return NextAnswer();
     }
     Answer AskOrCancel(const std::string& caption, const std::string& text, MessageButtons buttons) override {
         prompts.push_back({caption, text, buttons});
         if (cancel) return Answer::Cancel;
-        return answer ? Answer::First : Answer::Second;
+        return NextAnswer() ? Answer::First : Answer::Second;
+    }
+    bool NextAnswer() {
+        if (answers.empty()) return answer;
+        const bool next = answers.front();
+        answers.pop_front();
+        return next;
     }
 
     std::vector<Prompt> prompts;
+    std::deque<bool> answers;  // given first, in turn
     bool answer = true;
     bool cancel = false;  // questions that may be cancelled are
 };

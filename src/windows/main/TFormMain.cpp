@@ -73,6 +73,7 @@ TFormMain::TFormMain(CRovanFactory& factory, CRovanFactory& scratch, FileDialogs
     CreateViews();
     CreateMainActions();
     CreateCellActions();
+    CreateStoreActions();
     CreateMenus();
     CreateToolBar();
     versionPanel_ = new QLabel(this);

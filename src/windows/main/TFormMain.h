@@ -18,6 +18,9 @@ namespace vantaro {
 class CRovanFactory;
 class CYear;
 class FileDialogs;
+class TFormFilterControler;
+class TFormObjectMapControler;
+class TFormTrashCanControler;
 class TFormDataControler;
 
 // The kinds of data window the organisers open.
@@ -75,6 +78,13 @@ public:
 
     void ShowCellMenu(int x, int y, const std::string& markup) override;
 
+    // The windows over the whole store (TFormMainStore.cpp), made once for the program's run:
+    // CreateSharedWindows makes them at start-up; each is made on first use otherwise.
+    void CreateSharedWindows();
+    TFormTrashCanControler& TrashWindow();
+    TFormFilterControler& FilterWindow();
+    TFormObjectMapControler& ObjectMapWindow();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -108,6 +118,9 @@ private:
     void DeletePlans();
     void SaveAllReportsAsPdf();
 
+    // The store windows' commands (TFormMainStore.cpp).
+    void CreateStoreActions();
+
     CRovanFactory& factory_;
     CRovanFactory& scratch_;
     FileDialogs& dialogs_;
@@ -117,6 +130,9 @@ private:
     QMenu* navigator_ = nullptr;
     QLabel* versionPanel_ = nullptr;
     QLabel* fileNamePanel_ = nullptr;
+    QPointer<TFormTrashCanControler> trashWindow_;
+    QPointer<TFormFilterControler> filterWindow_;
+    QPointer<TFormObjectMapControler> objectMapWindow_;
     bool closingAll_ = false;
     bool closeAccepted_ = false;
 };

@@ -16,6 +16,7 @@
 #include "windows/FileDialogs.h"
 #include "windows/LocalPath.h"
 #include "windows/main/TFormMain.h"
+#include "windows/store/TFormTrashCanControler.h"
 
 namespace vantaro {
 namespace {
@@ -49,13 +50,16 @@ bool TFormMain::OfferToSave(const char* question) {
 }
 
 // Deleted objects are destroyed before any save; with items in the trash the user may restore
-// them first. The trash window is not here yet, so the question only warns.
+// some first. The windows showing destroyed objects drop them at once, whether or not the save
+// that follows succeeds.
 void TFormMain::OfferToRestoreTrash() {
     if (!factory_.HasStatus(StoredStatus::Deleted)) return;
-    if (factory_.Trash().Count() > 0)
+    if (factory_.Trash().Count() > 0 &&
         Platform::Prompts().Ask("There Are Items In The Trash", "Would you like to restore them before the data is saved",
-                                MessageButtons::YesNo);
+                                MessageButtons::YesNo))
+        TrashWindow().ShowTrash(this);
     factory_.EmptyTrash();
+    AfterObjectsChanged();
 }
 
 void TFormMain::ActionFileDisplayFactoryExecute() {

@@ -156,6 +156,14 @@ inline void PressCell(TFrameGridAncestor& page, QPoint cell, Qt::MouseButton but
     QTest::mouseClick(page.Grid().viewport(), button, modifiers, page.Grid().CellRect(cell.x(), cell.y()).center());
 }
 
+// The first cell whose TARGET is the object, whatever its SOURCE; (-1, -1) when none.
+inline QPoint CellTargeting(const TFrameGridAncestor& page, const CStored* target) {
+    for (int row = 0; row < page.Grid().RowCount(); ++row)
+        for (int column = 0; column < page.Grid().ColumnCount(); ++column)
+            if (CellTarget(page.Cell(column, row)) == target) return {column, row};
+    return {-1, -1};
+}
+
 // Triggers the entry of an open menu shown with the caption, and closes the menu.
 inline bool ChooseMenuEntry(QMenu& menu, const QString& caption) {
     for (QAction* entry : menu.actions()) {

@@ -25,6 +25,10 @@
 #include "windows/assessment/TFrameAssessmentNoteEditor.h"
 #include "windows/main/TFormMain.h"
 #include "windows/notes/TFormNotesControler.h"
+#include "windows/store/TFormFilterControler.h"
+#include "windows/store/TFormObjectMapControler.h"
+#include "windows/store/TFormTrashCanControler.h"
+#include "windows/store/TFrameTrashCanGrid.h"
 
 namespace vantaro::test {
 namespace {
@@ -292,6 +296,57 @@ TEST_F(MainWindowTest, SavingRefreshesOpenWindowsOnTheirObjectsNewIds) {
     main->ActionFileNewExecute();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(main->DataWindows().empty()) << "New closes every data window first";
+}
+
+// A save from a data window: Yes to the trash question opens the trash window, where Ben is
+// restored; Ann is destroyed, and another data window that listed both drops her at once,
+// though the file dialog that follows is cancelled.
+TEST_F(MainWindowTest, SaveOffersTheTrashAndEveryWindowDropsWhatItDestroys) {
+    factory.Settings().SingleClick = true;
+    CPupil* ann = Year().NewPupil();
+    CPupil* ben = Year().NewPupil();
+    ben->SetAttributeValue("FIRST_NAME", "Ben");
+    auto* list = new ListWindow(*main, {ann, ben});
+    auto* other = new ListWindow(*main, {ann, ben});
+    list->show();
+    other->show();
+    factory.MoveToTrash(ann);
+    factory.MoveToTrash(ben);
+    const StoredRef annRef(ann);
+    bool restored = false;
+    QTimer::singleShot(0, [&] {
+        auto* trash = qobject_cast<TFormTrashCanControler*>(QApplication::activeModalWidget());
+        ASSERT_NE(trash, nullptr);
+        EXPECT_EQ(trash, &main->TrashWindow()) << "the one trash window of the program";
+        PressCell(trash->TrashPage(), CellTargeting(trash->TrashPage(), ben));
+        restored = ben->Status() != StoredStatus::Deleted;
+        trash->ButtonClose().click();
+    });
+    list->RunAction(list->FindAction("ACTIONFORMSAVE"));
+    EXPECT_EQ(platform.prompts.prompts.front().caption, "There Are Items In The Trash");
+    EXPECT_TRUE(restored);
+    EXPECT_FALSE(annRef.IsAlive());
+    ASSERT_EQ(other->page->Grid().RowCount(), 1) << "the page dropped Ann";
+    EXPECT_EQ(CellTarget(other->page->Cell(0, 0)), ben);
+    EXPECT_EQ(dialogs.saves, 1);
+}
+
+TEST_F(MainWindowTest, TheStoreWindowsAreMadeOnceAndOpenFromTheMenus) {
+    main->CreateSharedWindows();
+    TFormFilterControler* filter = &main->FilterWindow();
+    TFormObjectMapControler* map = &main->ObjectMapWindow();
+    QTimer::singleShot(0, [&] {
+        EXPECT_EQ(QApplication::activeModalWidget(), filter);
+        filter->ButtonCancel().click();
+    });
+    main->RunAction(main->FindAction("ACTIONVIEWFILTER"));
+    QTimer::singleShot(0, [&] {
+        EXPECT_EQ(QApplication::activeModalWidget(), map);
+        map->ButtonOK().click();
+    });
+    main->RunAction(main->FindAction("ACTIONSHOWOBJECTSTORE"));
+    EXPECT_EQ(&main->FilterWindow(), filter);
+    EXPECT_EQ(map->parentWidget(), main.get());
 }
 
 TEST_F(MainWindowTest, AStoreWithObjectsThatCannotBeReadOpensAndSaysWhatWasLeftOut) {
