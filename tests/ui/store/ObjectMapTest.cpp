@@ -11,6 +11,8 @@
 #include "support/ScopedCurrentFolder.h"
 #include "support/TempDir.h"
 #include "ui/controllers/ControllerTestSupport.h"
+#include "routines/Errors.h"
+#include "windows/store/HideListGuard.h"
 #include "windows/store/IntegrityReport.h"
 #include "windows/store/TFormObjectMapControler.h"
 #include "windows/store/TFrameObjectMapGrid.h"
@@ -129,6 +131,31 @@ TEST_F(ObjectMapTest, FixIsOfferedAfterTheReportListsWhatItRemoves) {
     EXPECT_EQ(year->AssociationItems("FORMS").back()->GetAttributeValue("DESCRIPTION"),
               "Year 1" + std::to_string(year->AssociationItems("FORMS").back()->ID()));
     EXPECT_TRUE(mapWindow.StoreChanged());
+}
+
+TEST_F(ObjectMapTest, ACheckWhoseLogCannotBeWrittenStillReportsAndSaysSo) {
+    year->SetAssociationIDs("PUPILS", "");  // Ann is an orphan now
+    std::filesystem::create_directory(folder.path() / "DebugLog.txt");
+    RunMap([&](TFormObjectMapControler& map) {
+        platform.prompts.answers = {true, false};
+        QTest::mouseClick(&map.ButtonCheck(), Qt::LeftButton);
+        EXPECT_EQ(LastPrompt().buttons, MessageButtons::FixCancel);
+        EXPECT_NE(LastPrompt().text.find("\tOrphan Count:\t1\r\n"), std::string::npos);
+        EXPECT_NE(LastPrompt().text.find("could not be written to " + DebugLogPath()), std::string::npos)
+            << LastPrompt().text;
+    });
+}
+
+TEST_F(ObjectMapTest, TheHideListComesBackHoweverTheListingEnds) {
+    const std::string hidden = factory.GetHiddenIDs();
+    EXPECT_THROW(
+        {
+            HideListGuard shownWhole(factory);
+            EXPECT_EQ(factory.GetHiddenIDs(), "");
+            throw EInOutError("a listing failed");
+        },
+        EInOutError);
+    EXPECT_EQ(factory.GetHiddenIDs(), hidden);
 }
 
 TEST(IntegrityReportTest, ListsTheFirstRemovalsAndWhereTheDetailsWent) {
