@@ -109,13 +109,6 @@ double PaintMilliseconds(QWidget& viewport) {
     return BestTime(20, [&] { viewport.render(&image); }) * kMilliseconds;
 }
 
-void PrintAgainstBudget(const std::string& what, double milliseconds, double budget) {
-    char goal[32];
-    std::snprintf(goal, sizeof goal, "<= %g ms", budget);
-    PrintFigure(what, milliseconds, "ms", "budget", budget, "ms", {goal, milliseconds <= budget});
-}
-
-
 int Run(int argc, char** argv) {
     UseOffscreenPlatform();
     QApplication application(argc, argv);

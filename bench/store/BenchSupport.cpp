@@ -162,4 +162,10 @@ void PrintMissing(const std::string& what, double ours, const std::string& unit,
     std::fflush(stdout);
 }
 
+void PrintAgainstBudget(const std::string& what, double milliseconds, double budget) {
+    char goal[32];
+    std::snprintf(goal, sizeof goal, "<= %g ms", budget);
+    PrintFigure(what, milliseconds, "ms", "budget", budget, "ms", {goal, milliseconds <= budget});
+}
+
 }  // namespace vantaro::bench

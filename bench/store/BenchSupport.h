@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "routines/Platform.h"
 #include "store/StoreShape.h"
 
 namespace vantaro::bench {
@@ -62,6 +63,12 @@ std::string Quote(const std::string& path);
 // A "kB" figure of /proc/self/status, such as VmHWM (peak resident size) or VmRSS.
 long long StatusKilobytes(const char* field);
 
+// Answers every question No, so a benchmark saves or destroys nothing it did not ask for.
+class NoPrompts final : public UserPrompts {
+public:
+    bool Ask(const std::string&, const std::string&, MessageButtons) override { return false; }
+};
+
 // One line of the report: our figure, the peer's, their ratio and, where there is one, the goal
 // and whether it holds. All benchmarks print their lines this way so scripts/bench.sh can gather
 // them into one table.
@@ -75,6 +82,8 @@ void PrintRow(const std::string& what, double ours, const std::string& unit, con
 void PrintFigure(const std::string& what, double ours, const std::string& unit, const std::string& second,
                  double secondValue, const std::string& secondUnit, const Goal& goal = {});
 void PrintMissing(const std::string& what, double ours, const std::string& unit, const std::string& peer);
+// A time in milliseconds beside its budget; the goal is to stay within it.
+void PrintAgainstBudget(const std::string& what, double milliseconds, double budget);
 // Our time for a size against the best time of a peer's shell command line run as often; the
 // goal, ours at most goalFactor times the peer's, applies to the school size.
 void PrintAgainstPeer(const std::string& what, double ours, const StoreShape& shape, const std::string& tool,

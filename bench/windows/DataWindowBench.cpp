@@ -42,11 +42,6 @@ constexpr double kWindowBudget = 100;  // milliseconds to open a window and buil
 constexpr double kPdfBudget = 2000;    // milliseconds to write one form's reports as one PDF
 constexpr double kMilliseconds = 1000;
 
-class NoPrompts final : public UserPrompts {
-public:
-    bool Ask(const std::string&, const std::string&, MessageButtons) override { return false; }
-};
-
 // The main window's part, played by a plain widget.
 class StandInMain final : public MainWindowCommands {
 public:
@@ -60,12 +55,6 @@ public:
     QString ChoosePdfFile(const QString&) override { return {}; }
     QWidget widget;
 };
-
-void PrintAgainstBudget(const std::string& what, double milliseconds, double budget) {
-    char goal[32];
-    std::snprintf(goal, sizeof goal, "<= %g ms", budget);
-    PrintFigure(what, milliseconds, "ms", "budget", budget, "ms", {goal, milliseconds <= budget});
-}
 
 // Opens the window, shows each of its views in turn (each is built and laid out as it shows),
 // and closes it again.

@@ -31,7 +31,6 @@ constexpr double kViewBudget = 50;        // milliseconds per view on the school
 constexpr double kOverheadBudget = 0.10;  // the main window's share over the factory's own
 constexpr double kMilliseconds = 1000;
 
-
 // The dialogs answer with the prepared file.
 class FixedDialogs final : public FileDialogs {
 public:
@@ -40,18 +39,6 @@ public:
     QString ChooseFileToSave(QWidget*, const QString&, const QString&) override { return file; }
     QString file;
 };
-
-// Questions are answered No, so nothing is saved that was not asked for.
-class NoPrompts final : public UserPrompts {
-public:
-    bool Ask(const std::string&, const std::string&, MessageButtons) override { return false; }
-};
-
-void PrintAgainstBudget(const std::string& what, double milliseconds, double budget) {
-    char goal[32];
-    std::snprintf(goal, sizeof goal, "<= %g ms", budget);
-    PrintFigure(what, milliseconds, "ms", "budget", budget, "ms", {goal, milliseconds <= budget});
-}
 
 void PrintOverhead(const std::string& what, double window, double core) {
     const double share = core > 0 ? window / core - 1 : 0;

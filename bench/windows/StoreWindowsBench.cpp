@@ -25,17 +25,6 @@ constexpr double kMapBudget = 1000;    // milliseconds to build and lay out the 
 constexpr double kCheckBudget = 1000;  // milliseconds for Check RI without repairs
 constexpr double kMilliseconds = 1000;
 
-class NoPrompts final : public UserPrompts {
-public:
-    bool Ask(const std::string&, const std::string&, MessageButtons) override { return false; }
-};
-
-void PrintAgainstBudget(const std::string& what, double milliseconds, double budget) {
-    char goal[32];
-    std::snprintf(goal, sizeof goal, "<= %g ms", budget);
-    PrintFigure(what, milliseconds, "ms", "budget", budget, "ms", {goal, milliseconds <= budget});
-}
-
 int Run(int argc, char** argv) {
     UseOffscreenPlatform();
     QApplication application(argc, argv);

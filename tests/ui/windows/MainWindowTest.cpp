@@ -19,7 +19,7 @@
 #include "routines/Words.h"
 #include "support/TempDir.h"
 #include "ui/controllers/ControllerTestSupport.h"
-#include "ui/windows/ScriptedDialogs.h"
+#include "ui/windows/MainWindowFixture.h"
 #include "windows/LocalPath.h"
 #include "windows/assessment/TFramePupilNotes.h"
 #include "windows/assessment/TFrameAssessmentNoteEditor.h"
@@ -65,28 +65,15 @@ public:
     ObjectsPage* page;
 };
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public MainWindowFixture {
 protected:
-    MainWindowTest() : previous_(CFactory::MainFactory()) {
-        factory.ReadSettings();
-        factory.SetDeletedCountsAsHidden(true);
-        CFactory::SetMainFactory(&factory);
-        factory.NewDataStore(true);
-        main = std::make_unique<TFormMain>(factory, scratch, dialogs);
+    MainWindowTest() {
         main->SetDataWindowMaker(DataWindowKind::Plans, [this](TFormMain& owner, const std::vector<CStored*>& objects) {
             opened.push_back(objects);
             return new ListWindow(owner, objects);
         });
-        main->ActionFileDisplayFactoryExecute();
-        main->show();
-    }
-    ~MainWindowTest() override {
-        main.reset();
-        CFactory::SetMainFactory(previous_);
     }
 
-    CYear& Year() { return *factory.Year(); }
-    std::string Path(const char* name) { return (folder.path() / name).string(); }
     TFrameGridAncestor& Planning() { return *main->Views()[0]; }
     // Presses a cell of the current view as the mouse would.
     void Press(TFrameGridAncestor& view, int column, int row, Qt::MouseButton button = Qt::LeftButton) {
@@ -116,16 +103,7 @@ protected:
     }
     static bool IsA(const CStored* object, const char* cls) { return object && object->ClassName() == cls; }
 
-    FakePlatform platform;
-    TempDir folder;
-    CRovanFactory factory;
-    CRovanFactory scratch;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<TFormMain> main;
     std::vector<std::vector<CStored*>> opened;
-
-private:
-    CFactory* previous_;
 };
 
 TEST_F(MainWindowTest, TheViewsAreSwitchedByTheirActionsAndOnlyOneIsTicked) {

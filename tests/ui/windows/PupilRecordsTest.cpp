@@ -9,16 +9,13 @@
 #include "controllers/selection/TFormSelectionControler.h"
 #include "controllers/selection/TFrameSelectionGrid.h"
 #include "domain/Assessments.h"
-#include "domain/CRovanFactory.h"
 #include "domain/Lookups.h"
 #include "domain/PupilRecords.h"
 #include "domain/Subjects.h"
 #include "grid/CellEditor.h"
-#include "support/TempDir.h"
 #include "ui/controllers/ControllerTestSupport.h"
-#include "ui/windows/ScriptedDialogs.h"
+#include "ui/windows/MainWindowFixture.h"
 #include "windows/assessment/TFramePupilNotes.h"
-#include "windows/main/TFormMain.h"
 #include "windows/notes/TFormAbsencesControler.h"
 #include "windows/notes/TFormNotesControler.h"
 #include "windows/notes/TFrameAbsenceGrid.h"
@@ -29,14 +26,10 @@
 namespace vantaro::test {
 namespace {
 
-class PupilRecordsTest : public ::testing::Test {
+class PupilRecordsTest : public MainWindowFixture {
 protected:
-    PupilRecordsTest() : previous_(CFactory::MainFactory()) {
-        factory.ReadSettings();
+    PupilRecordsTest() {
         factory.Settings().SingleClick = true;
-        factory.SetDeletedCountsAsHidden(true);
-        CFactory::SetMainFactory(&factory);
-        factory.NewDataStore(true);
         maths = static_cast<CSubject*>(Year().AssociationItems("SUBJECTS").front());
         for (const auto& [name, form] : {std::pair{"Ann", "Year 1"}, {"Ben", "Year 2"}}) {
             CPupil* pupil = Year().NewPupil();
@@ -44,16 +37,8 @@ protected:
             pupil->SetAttributeValue("LAST_NAME", "Lee");
             pupil->SetRelation("FORM", Named("FORMS", form));
         }
-        main = std::make_unique<TFormMain>(factory, scratch, dialogs);
-        main->ActionFileDisplayFactoryExecute();
-        main->show();
-    }
-    ~PupilRecordsTest() override {
-        main.reset();
-        CFactory::SetMainFactory(previous_);
     }
 
-    CYear& Year() { return *factory.Year(); }
     CStored* Named(const char* association, const std::string& description) {
         for (CStored* item : Year().AssociationItems(association))
             if (item->GetAttributeValue("DESCRIPTION") == description) return item;
@@ -93,16 +78,7 @@ protected:
         return CellDisplayText(reports.Cell(1, cell.y()));
     }
 
-    FakePlatform platform;
-    TempDir folder;
-    CRovanFactory factory;
-    CRovanFactory scratch;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<TFormMain> main;
     CSubject* maths = nullptr;
-
-private:
-    CFactory* previous_;
 };
 
 TEST_F(PupilRecordsTest, ChosenPupilsSetsNotesAndAbsencesSurviveSaveAndOpen) {
@@ -181,7 +157,7 @@ TEST_F(PupilRecordsTest, ChosenPupilsSetsNotesAndAbsencesSurviveSaveAndOpen) {
     swapAbsence();  // made unauthorised
     EXPECT_EQ(AbsenceCellText("Ann"), "None/1");
 
-    dialogs.save = QString::fromStdString((folder.path() / "records.ods").string());
+    dialogs.save = QString::fromStdString(Path("records.ods"));
     ASSERT_TRUE(main->ActionFileSaveAsExecute());
     factory.NewDataStore(false);
     main->ActionFileDisplayFactoryExecute();
