@@ -46,4 +46,13 @@ StoreFiles GeneratedStoreFiles(const StoreShape& shape) {
     return files;
 }
 
+OpenedMainFactory::OpenedMainFactory(const std::filesystem::path& store) {
+    CFactory::SetMainFactory(&factory);
+    factory.ReadSettings();
+    factory.SetDeletedCountsAsHidden(true);
+    factory.Open(store.string());
+}
+
+OpenedMainFactory::~OpenedMainFactory() { CFactory::SetMainFactory(nullptr); }
+
 }  // namespace vantaro::bench

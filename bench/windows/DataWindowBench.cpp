@@ -111,11 +111,8 @@ int Run(int argc, char** argv) {
     const ScopedPlatform platform({nullptr, nullptr, &prompts});
     const StoreFiles files = GeneratedStoreFiles(*ShapeNamed("school"));
 
-    CRovanFactory factory;
-    CFactory::SetMainFactory(&factory);
-    factory.ReadSettings();
-    factory.SetDeletedCountsAsHidden(true);
-    factory.Open(files.packed.string());
+    OpenedMainFactory opened(files.packed);
+    CRovanFactory& factory = opened.factory;
     StandInMain main;
     main.widget.resize(1600, 1000);
     main.widget.show();
@@ -148,7 +145,6 @@ int Run(int argc, char** argv) {
     std::filesystem::remove(pdf, ignored);
     PrintAgainstBudget("Save All Reports as PDF, one form's " + std::to_string(pupils.size()) + " pupils (school)",
                        written * kMilliseconds, kPdfBudget);
-    CFactory::SetMainFactory(nullptr);
     return 0;
 }
 

@@ -57,12 +57,9 @@ int Run(int argc, char** argv) {
     const StoreFiles files = GeneratedStoreFiles(shape);
     const ScratchFolder scratchFolder;
 
-    CRovanFactory factory;
+    OpenedMainFactory opened(files.packed);
+    CRovanFactory& factory = opened.factory;
     CRovanFactory scratch;
-    CFactory::SetMainFactory(&factory);
-    factory.ReadSettings();
-    factory.SetDeletedCountsAsHidden(true);
-    factory.Open(files.packed.string());
     FixedDialogs dialogs;
     TFormMain main(factory, scratch, dialogs);
     main.resize(1600, 1000);
@@ -98,7 +95,6 @@ int Run(int argc, char** argv) {
     const auto [windowSave, coreSave] =
         interleaved([&] { factory.Save(copy); }, [&] { main.ActionFileSaveExecute(); });
     PrintOverhead("save school through the main window", windowSave, coreSave);
-    CFactory::SetMainFactory(nullptr);
     return 0;
 }
 

@@ -32,11 +32,8 @@ int Run(int argc, char** argv) {
     const ScopedPlatform platform({nullptr, nullptr, &prompts});
     const StoreFiles files = GeneratedStoreFiles(*ShapeNamed("school"));
 
-    CRovanFactory factory;
-    CFactory::SetMainFactory(&factory);
-    factory.ReadSettings();
-    factory.SetDeletedCountsAsHidden(true);
-    factory.Open(files.packed.string());
+    OpenedMainFactory opened(files.packed);
+    CRovanFactory& factory = opened.factory;
 
     TFrameObjectMapGrid map;
     map.resize(1600, 1000);
@@ -58,7 +55,6 @@ int Run(int argc, char** argv) {
     PrintAgainstBudget("Check RI without repairs, " + std::to_string(factory.Objects().Count()) + " objects, " +
                            std::to_string(errors) + " errors (school)",
                        checked * kMilliseconds, kCheckBudget);
-    CFactory::SetMainFactory(nullptr);
     return 0;
 }
 
