@@ -38,7 +38,11 @@ bool TFormObjectMapControler::ShowObjectMap(CFactory& factory, QWidget* owner) {
     setWindowTitle(QString::fromLatin1(IdentifierCaption("Object Map")));
     page_->SetFactory(&factory);
     SetCurrentView(page_);
-    return ExecModal(owner);
+    const bool confirmed = ExecModal(owner);
+    // The window stays for the next showing; the rows of a large store need not.
+    page_->SetFactory(nullptr);
+    page_->Refresh(0);
+    return confirmed;
 }
 
 // Showing builds the page; the count follows it.
