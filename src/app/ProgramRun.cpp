@@ -9,6 +9,7 @@
 #include "windows/DataWindows.h"
 #include "windows/LocalPath.h"
 #include "windows/main/TFormMain.h"
+#include "wizards/Wizards.h"
 
 // The icons live in the UI library, whose resources the linker would drop unless referred to.
 static void RegisterAppIcons() { Q_INIT_RESOURCE(AppIcons); }
@@ -51,12 +52,15 @@ PlatformServices ProgramRun::PlatformFor(ProgressSink* progress) {
 
 ProgramRun::~ProgramRun() { Shutdown(); }
 
-// The windows over the whole store (trash can, filter, object map) live from start-up to
-// shutdown, always over the main window. The notes, absences, set manager and pupil selection
+// The windows over the whole store (trash can, filter, object map) and the wizard window live
+// from start-up to shutdown as children of the main window. The notes, absences, set manager and pupil selection
 // windows, like the chooser, property window, message box and date selector, are made for each
 // use instead: one can be opened from within another, and one that a data window opens cannot
 // go with that window when it closes.
-void ProgramRun::CreateSharedWindows() { formMain_->CreateSharedWindows(); }
+void ProgramRun::CreateSharedWindows() {
+    formMain_->CreateSharedWindows();
+    InstallWizards(*formMain_, *scratchFactory_, *services_.dialogs);
+}
 
 void ProgramRun::Start(const QStringList& arguments) {
     if (arguments.size() < 2) {

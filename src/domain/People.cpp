@@ -32,10 +32,13 @@ CPupil::CPupil(CStored* parent, std::int32_t id) : CStored(parent, id) {
     DeclareAssociation(*this, "COMMENTS", true);
 }
 
+std::string PupilNameText(std::string_view firstName, std::string_view initials, std::string_view lastName) {
+    const std::string firstAndInitials = Trim(Trim(firstName) + " " + Trim(initials));
+    return Trim(firstAndInitials + " " + std::string(lastName));
+}
+
 std::string CPupil::DisplayText() const {
-    const std::string firstAndInitials =
-        Trim(Trim(Shown(*this, "FIRST_NAME")) + " " + Trim(Shown(*this, "MIDDLE_INITIALS")));
-    return Trim(firstAndInitials + " " + Shown(*this, "LAST_NAME"));
+    return PupilNameText(Shown(*this, "FIRST_NAME"), Shown(*this, "MIDDLE_INITIALS"), Shown(*this, "LAST_NAME"));
 }
 
 std::string CPupil::SortKey() const {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "factory/CStored.h"
@@ -13,6 +14,10 @@ class CAbsence;
 class CComment;
 class CFactory;
 class CNote;
+
+// How a pupil's name shows: the first name and initials, each trimmed, then the last name, with
+// single blanks between and nothing around.
+std::string PupilNameText(std::string_view firstName, std::string_view initials, std::string_view lastName);
 
 // A year group or class of pupils.
 class CForm : public CStored {

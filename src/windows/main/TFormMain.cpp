@@ -90,6 +90,10 @@ TFormMain::~TFormMain() {
         if (window) delete window.data();
 }
 
+bool TFormMain::RunWizard(const std::string& name, CStored* target, QWidget* caller) {
+    return wizardRunner_ && wizardRunner_(name, target, caller);
+}
+
 void TFormMain::CreateViews() {
     const std::vector<TFrameGridAncestor*> views = {
         new TFramePlanningOverviewGrid(this), new TFrameAssessmentOverviewGrid(this),
@@ -125,7 +129,10 @@ void TFormMain::CreateMainActions() {
     // The wizards and the smaller windows register their handlers when they exist.
     AddAction("ActionShowBackupWizard", "Backup Wizard...");
     AddAction("ActionShowFileDataWizard", "File Data Wizard...");
-    AddAction("ActionFileLoadPupilWizard", "Load Pupil Wizard...");
+    AddAction("ActionFileLoadPupilWizard", "Load Pupil Wizard...", -1, {}, [this] {
+        if (CurrentView()) CurrentView()->EndEdit();
+        if (RunWizard("LOAD_PUPIL_LIST_WIZARD", nullptr, this)) RefreshAfterChange();
+    });
     AddAction("ActionShowSearchWizard", "Search Wizard...", 5);
     AddAction("ActionViewOptions", "Options...", 2);
     AddAction("ActionViewFilter", "Filter...", 0);

@@ -52,6 +52,10 @@ public:
     int CurrentViewIndex() const { return slots_.IndexOf(CurrentView()); }
 
     void SetDataWindowMaker(DataWindowKind kind, DataWindowMaker maker);
+    // Starts a wizard by name (a layer above gives the means); true when it was finished.
+    using WizardRunner = std::function<bool(const std::string& name, CStored* target, QWidget* caller)>;
+    void SetWizardRunner(WizardRunner runner) { wizardRunner_ = std::move(runner); }
+    bool RunWizard(const std::string& name, CStored* target, QWidget* caller);
     const std::vector<QPointer<TFormDataControler>>& DataWindows() const { return dataWindows_; }
     QMenu& ViewNavigator() const { return *navigator_; }
 
@@ -127,6 +131,7 @@ private:
     ViewSlots slots_;
     std::vector<QPointer<TFormDataControler>> dataWindows_;
     std::vector<DataWindowMaker> makers_;
+    WizardRunner wizardRunner_;
     QMenu* navigator_ = nullptr;
     QLabel* versionPanel_ = nullptr;
     QLabel* fileNamePanel_ = nullptr;

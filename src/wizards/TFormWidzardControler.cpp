@@ -1,0 +1,145 @@
+#include "wizards/TFormWidzardControler.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "controllers/messages/TFrameQuestionGrid.h"
+#include "controllers/property/TFramePropertyGrid.h"
+#include "controllers/selection/TFrameSelectionGrid.h"
+#include "domain/CRovanFactory.h"
+#include "grid/GridErrors.h"
+#include "routines/IdentifierCaption.h"
+#include "windows/FileDialogs.h"
+
+namespace vantaro {
+namespace {
+
+const QString kOpenFilter = QStringLiteral("Comma Separated Values (*.csv);;All Files (*)");
+const QString kSaveFilter = QStringLiteral("Data Store (*.ods)");
+
+QPushButton* FlatButton(const char* name, const char* keyword, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromLatin1(IdentifierCaption(keyword)), parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+}  // namespace
+
+TFormWidzardControler::TFormWidzardControler(CRovanFactory& scratch, FileDialogs& dialogs, QWidget* home)
+    : TFormControlerAncestor("TFormWidzardControler", QSize(611, 522), home),
+      scratch_(scratch),
+      dialogs_(dialogs),
+      home_(home) {
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(4, 4, 4, 4);
+    auto* pages = new QVBoxLayout;
+    question_ = new TFrameQuestionGrid(central);
+    question_->setObjectName(QStringLiteral("ViewQuestionGrid"));
+    selection_ = new TFrameSelectionGrid(central);
+    selection_->setObjectName(QStringLiteral("ViewSelectionGrid"));
+    property_ = new TFramePropertyGrid(central);
+    property_->setObjectName(QStringLiteral("ViewPropertyGrid"));
+    for (TFrameGridAncestor* grid : {static_cast<TFrameGridAncestor*>(question_), static_cast<TFrameGridAncestor*>(selection_),
+                                     static_cast<TFrameGridAncestor*>(property_)}) {
+        grid->SetController(this);
+        pages->addWidget(grid, 1);
+    }
+    layout->addLayout(pages, 1);
+    auto* buttons = new QVBoxLayout;
+    next_ = FlatButton("ButtonNext", "NEXT", central);
+    again_ = FlatButton("ButtonStartAgain", "START_AGAIN", central);
+    cancel_ = FlatButton("ButtonCancel", "CANCEL", central);
+    for (QPushButton* button : {next_, again_, cancel_}) buttons->addWidget(button);
+    buttons->addStretch(1);
+    stepLabel_ = new QLabel(central);
+    stepLabel_->setObjectName(QStringLiteral("LabelStep"));
+    stepLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    buttons->addWidget(stepLabel_);
+    layout->addLayout(buttons);
+    setCentralWidget(central);
+    connect(next_, &QPushButton::clicked, this, [this] { ReportErrors([this] { Advance(); }); });
+    connect(again_, &QPushButton::clicked, this, [this] { ReportErrors([this] { StartAgain(); }); });
+    connect(cancel_, &QPushButton::clicked, this, [this] { CloseWith(false); });
+    AddAction("ActionFileOpen", "Open...", 6, {}, [this] { ChooseFile(false); });
+    AddAction("ActionFileSaveAs", "Save As...", -1, {}, [this] { ChooseFile(true); });
+    ShowOnly(*question_);
+}
+
+TFormWidzardControler::~TFormWidzardControler() = default;
+
+void TFormWidzardControler::AddWizard(const std::string& name, WizardMaker maker) {
+    table_.emplace_back(name, std::move(maker));
+}
+
+bool TFormWidzardControler::Start(const std::string& name, CStored* target, QWidget* caller) {
+    const auto entry = std::find_if(table_.begin(), table_.end(), [&](const auto& row) { return row.first == name; });
+    if (entry == table_.end()) return false;
+    for (TFrameGridAncestor* grid : {static_cast<TFrameGridAncestor*>(question_), static_cast<TFrameGridAncestor*>(selection_),
+                                     static_cast<TFrameGridAncestor*>(property_)})
+        grid->CancelEdit();
+    question_->ResetQuestion();
+    selection_->Clear();
+    property_->SetObject(nullptr);
+    setWindowTitle(QString::fromLatin1(IdentifierCaption(name)));
+    target_ = StoredRef(target);
+    caller_ = caller;
+    wizard_ = entry->second(*this);
+    steps_ = wizard_->Steps();
+    index_ = -1;
+    ShowOnly(*question_);
+    Advance();
+    const bool finished = ExecModal(caller);
+    // Back to the window it belongs to, so the caller (a data window, say) can close and go.
+    setParent(home_, windowFlags());
+    caller_ = nullptr;
+    return finished;
+}
+
+void TFormWidzardControler::Advance() {
+    CommitEditors();
+    ++index_;
+    ShowStep();
+}
+
+void TFormWidzardControler::StartAgain() {
+    CommitEditors();
+    index_ = 0;
+    ShowStep();
+}
+
+void TFormWidzardControler::ShowOnly(TFrameGridAncestor& grid) {
+    for (TFrameGridAncestor* each : {static_cast<TFrameGridAncestor*>(question_), static_cast<TFrameGridAncestor*>(selection_),
+                                     static_cast<TFrameGridAncestor*>(property_)})
+        each->setVisible(each == &grid);
+    SetCurrentView(&grid);
+}
+
+// "Step 2 of 3": the finishing step is not a page.
+void TFormWidzardControler::ShowStep() {
+    const int pages = static_cast<int>(steps_.size()) - 1;
+    stepLabel_->setText(QStringLiteral("Step %1 of %2").arg(index_ + 1).arg(pages));
+    again_->setEnabled(index_ > 0);
+    next_->setText(QString::fromLatin1(IdentifierCaption(index_ + 2 == static_cast<int>(steps_.size()) ? "FINISH" : "NEXT")));
+    if (index_ >= 0 && index_ < static_cast<int>(steps_.size())) steps_[index_]();
+}
+
+void TFormWidzardControler::CommitEditors() {
+    for (TFrameGridAncestor* grid : {static_cast<TFrameGridAncestor*>(question_), static_cast<TFrameGridAncestor*>(selection_),
+                                     static_cast<TFrameGridAncestor*>(property_)})
+        grid->EndEdit();
+}
+
+// The file question's heading: the chosen file becomes the answer.
+void TFormWidzardControler::ChooseFile(bool toSave) {
+    const QString chosen = toSave ? dialogs_.ChooseFileToSave(this, kSaveFilter, QString::fromLatin1(question_->Answer()))
+                                  : dialogs_.ChooseFileToOpen(this, kOpenFilter);
+    if (!chosen.isEmpty()) question_->SetAnswer(chosen.toLatin1().toStdString());
+}
+
+}  // namespace vantaro
