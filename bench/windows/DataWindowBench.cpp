@@ -53,6 +53,7 @@ public:
     void ShowOrganiser(Organiser) override {}
     void CloseApplication() override {}
     QString ChoosePdfFile(const QString&) override { return {}; }
+    bool RunWizard(const std::string&, CStored*, QWidget*) override { return false; }
     QWidget widget;
 };
 

@@ -1,6 +1,7 @@
 #include "windows/DataWindows.h"
 
 #include "windows/assessment/TFormAssessmentData.h"
+#include "windows/curriculum/TFormCurriculumData.h"
 #include "windows/main/TFormMain.h"
 #include "windows/plan/TFormPlanData.h"
 #include "windows/report/TFormReportData.h"
@@ -13,6 +14,9 @@ void InstallDataWindows(TFormMain& main) {
     });
     main.SetDataWindowMaker(DataWindowKind::Assessments, [](TFormMain& owner, const std::vector<CStored*>& objects) {
         return TFormAssessmentData::Open(owner, objects);
+    });
+    main.SetDataWindowMaker(DataWindowKind::Curricula, [](TFormMain& owner, const std::vector<CStored*>& objects) {
+        return TFormCurriculumData::Open(owner, objects);
     });
     main.SetDataWindowMaker(DataWindowKind::Reports, [](TFormMain& owner, const std::vector<CStored*>& objects) {
         return TFormReportData::Open(owner, objects);

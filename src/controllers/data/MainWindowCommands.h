@@ -2,10 +2,13 @@
 
 #include <QString>
 
+#include <string>
+
 class QWidget;
 
 namespace vantaro {
 
+class CStored;
 class TFormDataControler;
 
 // The organisers a data window can go back to.
@@ -31,6 +34,8 @@ public:
     // The PDF file the user chooses to write, offered under the initial name beside the store
     // file; empty when cancelled.
     virtual QString ChoosePdfFile(const QString& initialName) = 0;
+    // Runs the named wizard on the target over the caller; true when it was finished.
+    virtual bool RunWizard(const std::string& name, CStored* target, QWidget* caller) = 0;
 };
 
 }  // namespace vantaro

@@ -55,7 +55,7 @@ public:
     // Starts a wizard by name (a layer above gives the means); true when it was finished.
     using WizardRunner = std::function<bool(const std::string& name, CStored* target, QWidget* caller)>;
     void SetWizardRunner(WizardRunner runner) { wizardRunner_ = std::move(runner); }
-    bool RunWizard(const std::string& name, CStored* target, QWidget* caller);
+    bool RunWizard(const std::string& name, CStored* target, QWidget* caller) override;
     const std::vector<QPointer<TFormDataControler>>& DataWindows() const { return dataWindows_; }
     QMenu& ViewNavigator() const { return *navigator_; }
 

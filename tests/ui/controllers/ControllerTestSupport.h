@@ -63,6 +63,10 @@ public:
     void UnregisterDataWindow(TFormDataControler&) override { --registered; }
     void ShowOrganiser(Organiser organiser) override { shown = organiser; }
     void CloseApplication() override { ++applicationClosed; }
+    bool RunWizard(const std::string& name, CStored*, QWidget*) override {
+        wizards.push_back(name);
+        return wizardFinishes;
+    }
     QString ChoosePdfFile(const QString& initialName) override {
         offeredPdfName = initialName;
         return pdfFile;
@@ -76,6 +80,8 @@ public:
     std::optional<Organiser> shown;
     QString pdfFile;  // what the PDF file dialog answers; empty is Cancel
     QString offeredPdfName;
+    std::vector<std::string> wizards;  // the names started, in order
+    bool wizardFinishes = true;
 };
 
 // The window that is modal now, as the given class; null when another is.
