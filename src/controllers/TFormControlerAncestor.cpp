@@ -321,10 +321,13 @@ bool TFormControlerAncestor::ExecModal(QWidget* owner) {
     return answer_;
 }
 
+// The window stops counting as running modally at once, though its loop ends only when control
+// returns to it.
 void TFormControlerAncestor::CloseWith(bool answer) {
     answer_ = answer;
-    if (loop_) loop_->quit();
-    else hide();
+    if (!loop_) return hide();
+    loop_->quit();
+    loop_ = nullptr;
 }
 
 void TFormControlerAncestor::showEvent(QShowEvent* event) {

@@ -1,5 +1,6 @@
 #include "wizards/TFormWidzardControler.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "grid/GridErrors.h"
 #include "routines/IdentifierCaption.h"
 #include "windows/FileDialogs.h"
+#include "windows/LocalPath.h"
 
 namespace vantaro {
 namespace {
@@ -135,11 +137,15 @@ void TFormWidzardControler::CommitEditors() {
         grid->EndEdit();
 }
 
-// The file question's heading: the chosen file becomes the answer.
+// The file question's heading: the chosen file becomes the answer; a chosen backup's folder is
+// where the next backup goes.
 void TFormWidzardControler::ChooseFile(bool toSave) {
     const QString chosen = toSave ? dialogs_.ChooseFileToSave(this, kSaveFilter, QString::fromLatin1(question_->Answer()))
                                   : dialogs_.ChooseFileToOpen(this, kOpenFilter);
-    if (!chosen.isEmpty()) question_->SetAnswer(chosen.toLatin1().toStdString());
+    if (chosen.isEmpty()) return;
+    question_->SetAnswer(chosen.toLatin1().toStdString());
+    if (CFactory* factory = CFactory::MainFactory(); toSave && factory)
+        factory->Settings().BackupPath = ToLocalPath(QFileInfo(chosen).absolutePath() + QLatin1Char('/'));
 }
 
 }  // namespace vantaro

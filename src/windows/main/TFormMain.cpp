@@ -126,15 +126,19 @@ void TFormMain::CreateMainActions() {
         RunAction(FindAction("ACTIONTARGETPROPERTIES"));
     });
     AddAction("ActionFileExit", "Exit", -1, {}, [this] { ActionFileExitExecute(); });
-    // The wizards and the smaller windows register their handlers when they exist.
-    AddAction("ActionShowBackupWizard", "Backup Wizard...");
-    AddAction("ActionShowFileDataWizard", "File Data Wizard...");
-    AddAction("ActionFileLoadPupilWizard", "Load Pupil Wizard...", -1, {}, [this] {
-        if (CurrentView()) CurrentView()->EndEdit();
-        if (RunWizard("LOAD_PUPIL_LIST_WIZARD", nullptr, this)) RefreshAfterChange();
-    });
-    AddAction("ActionShowSearchWizard", "Search Wizard...", 5);
-    AddAction("ActionViewOptions", "Options...", 2);
+    // The wizards run by name; each refreshes the views when it finishes.
+    const auto wizardAction = [this](const char* action, const char* caption, int image, const char* wizard) {
+        AddAction(action, caption, image, {}, [this, wizard] {
+            if (CurrentView()) CurrentView()->EndEdit();
+            if (RunWizard(wizard, nullptr, this)) RefreshAfterChange();
+        });
+    };
+    wizardAction("ActionShowBackupWizard", "Backup Wizard...", -1, "BACKUP");
+    wizardAction("ActionShowFileDataWizard", "File Data Wizard...", -1, "FILE_DATA");
+    wizardAction("ActionFileLoadPupilWizard", "Load Pupil Wizard...", -1, "LOAD_PUPIL_LIST_WIZARD");
+    wizardAction("ActionShowSearchWizard", "Search Wizard...", 5, "SEARCH_ORGANISERS");
+    wizardAction("ActionViewOptions", "Options...", 2, "FACTORY_OPTIONS");
+    // The store windows' handlers are set in TFormMainStore.cpp.
     AddAction("ActionViewFilter", "Filter...", 0);
     AddAction("ActionViewTrashCan", "Trash Can...", 3);
     AddAction("ActionShowObjectStore", "Object Store...");

@@ -56,6 +56,8 @@ public:
     using WizardRunner = std::function<bool(const std::string& name, CStored* target, QWidget* caller)>;
     void SetWizardRunner(WizardRunner runner) { wizardRunner_ = std::move(runner); }
     bool RunWizard(const std::string& name, CStored* target, QWidget* caller) override;
+    // Opens a data window of the kind on the objects (the window decides which it keeps).
+    void OpenDataWindow(DataWindowKind kind, std::vector<CStored*> objects);
     const std::vector<QPointer<TFormDataControler>>& DataWindows() const { return dataWindows_; }
     QMenu& ViewNavigator() const { return *navigator_; }
 
@@ -116,7 +118,6 @@ private:
     // Cells and the context menu (TFormMainCells.cpp).
     void CreateCellActions();
     std::vector<CStored*> SelectedObjects(const char* className) const;
-    void OpenDataWindow(DataWindowKind kind, std::vector<CStored*> objects);
     void OpenOne(DataWindowKind kind, const char* className);
     void OpenRange(DataWindowKind kind, const char* className);
     void DeletePlans();

@@ -170,6 +170,18 @@ inline QPoint CellTargeting(const TFrameGridAncestor& page, const CStored* targe
     return {-1, -1};
 }
 
+// The first row whose first cell shows the text; -1 when none.
+inline int RowShowing(const TFrameGridAncestor& page, const std::string& text) {
+    for (int row = 0; row < page.Grid().RowCount(); ++row)
+        if (CellDisplayText(page.Cell(0, row)) == text) return row;
+    return -1;
+}
+
+// The first cell of the first column that shows the text; (0, -1) when none.
+inline QPoint CellShowing(const TFrameGridAncestor& page, const std::string& text) {
+    return {0, RowShowing(page, text)};
+}
+
 // Triggers the entry of an open menu shown with the caption, and closes the menu.
 inline bool ChooseMenuEntry(QMenu& menu, const QString& caption) {
     for (QAction* entry : menu.actions()) {

@@ -58,12 +58,6 @@ protected:
         PressCell(page, cell, Qt::RightButton);
         EXPECT_TRUE(ChooseMenuEntry(window.PopupMenu(), QString::fromLatin1(caption))) << caption;
     }
-    static QPoint CellShowing(const TFrameGridAncestor& page, const std::string& text) {
-        for (int row = 0; row < page.Grid().RowCount(); ++row)
-            if (CellDisplayText(page.Cell(0, row)) == text) return {0, row};
-        ADD_FAILURE() << "no cell shows " << text;
-        return {0, 0};
-    }
     static void WhenModal(std::function<void(QWidget&)> user) {
         QTimer::singleShot(0, [user = std::move(user)] {
             QWidget* modal = QApplication::activeModalWidget();

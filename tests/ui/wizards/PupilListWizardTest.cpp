@@ -9,50 +9,23 @@
 #include "controllers/messages/TFrameQuestionGrid.h"
 #include "domain/People.h"
 #include "grid/CellEditor.h"
-#include "ui/controllers/ControllerTestSupport.h"
-#include "ui/windows/MainWindowFixture.h"
-#include "wizards/TFormWidzardControler.h"
-#include "wizards/Wizards.h"
+#include "ui/wizards/WizardFixture.h"
 
 namespace vantaro::test {
 namespace {
 
-class PupilListWizardTest : public MainWindowFixture {
+class PupilListWizardTest : public WizardFixture {
 protected:
-    PupilListWizardTest() : wizard(InstallWizards(*main, scratch, dialogs)) { factory.Settings().SingleClick = true; }
-
-    std::string WriteFile(const char* name, const std::string& bytes) {
-        const std::string path = Path(name);
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    // Runs the import from the main window; the user acts on the wizard while it is open.
     bool RunImport(std::function<void(TFormWidzardControler&)> user) {
-        bool shown = false;
-        QTimer::singleShot(0, [&] {
-            auto* window = qobject_cast<TFormWidzardControler*>(QApplication::activeModalWidget());
-            ASSERT_NE(window, nullptr);
-            shown = true;
-            user(*window);
-            if (window->isVisible()) window->ButtonCancel().click();
-        });
         const std::size_t before = Year().AssociationItems("PUPILS").size();
-        main->RunAction(main->FindAction("ACTIONFILELOADPUPILWIZARD"));
-        EXPECT_TRUE(shown);
+        RunFromMenu("ACTIONFILELOADPUPILWIZARD", std::move(user));
         return Year().AssociationItems("PUPILS").size() != before;
-    }
-    static std::string StepText(const TFormWidzardControler& window) { return window.StepLabel().text().toStdString(); }
-    static void Grab(TFormWidzardControler& window, const char* name) {
-        QApplication::processEvents();
-        EXPECT_TRUE(window.grab().toImage().save(QStringLiteral(VANTARO_BINARY_DIR "/") + QLatin1String(name)));
     }
     CPupil* Named(const std::string& text) {
         for (CStored* pupil : Year().AssociationItems("PUPILS"))
             if (pupil->DisplayText() == text) return static_cast<CPupil*>(pupil);
         return nullptr;
     }
-
-    TFormWidzardControler& wizard;
 };
 
 TEST_F(PupilListWizardTest, ASpreadsheetExportImportsPageByPage) {
