@@ -1,5 +1,7 @@
 #include "domain/PupilListImport.h"
 
+#include <unordered_map>
+
 #include "domain/People.h"
 #include "domain/Periods.h"
 #include "domain/StoredAccess.h"
@@ -13,13 +15,24 @@ namespace {
 
 bool IsDeleted(const CStored& object) { return object.Status() == StoredStatus::Deleted; }
 
-// The first member of the association whose display text is the text, deleted ones not counting.
+// The live members of an association by display text, the first of each text kept: a list of
+// thousands is matched in one pass rather than once per line.
 template <class T>
-T* LiveNamed(const CStored& owner, std::string_view association, std::string_view text) {
-    for (T* member : MembersAs<T>(owner, association))
-        if (!IsDeleted(*member) && member->DisplayText() == text) return member;
-    return nullptr;
-}
+class LiveByName {
+public:
+    LiveByName(const CStored& owner, std::string_view association) {
+        for (T* member : MembersAs<T>(owner, association))
+            if (!IsDeleted(*member)) byName_.try_emplace(member->DisplayText(), member);
+    }
+    T* Find(const std::string& text) const {
+        const auto found = byName_.find(text);
+        return found == byName_.end() ? nullptr : found->second;
+    }
+    void Add(T* member) { byName_.try_emplace(member->DisplayText(), member); }
+
+private:
+    std::unordered_map<std::string, T*> byName_;
+};
 
 // "Female" for "FEMALE" or "female": one gender however the file spells it.
 std::string GenderName(std::string_view field) {
@@ -45,11 +58,12 @@ bool StoredDateOfBirth(const std::string& field, std::string& stored) {
 }
 
 template <class T, class Make>
-T* FindOrMake(CYear& year, std::string_view association, const std::string& name, Make make) {
+T* FindOrMake(LiveByName<T>& existing, const std::string& name, Make make) {
     if (name.empty()) return nullptr;
-    if (T* found = LiveNamed<T>(year, association, name)) return found;
+    if (T* found = existing.Find(name)) return found;
     T* made = make();
     made->SetAttributeValue("DESCRIPTION", Stored(name));
+    existing.Add(made);
     return made;
 }
 
@@ -64,6 +78,9 @@ PupilListLine ReadPupilListLine(std::string_view line) {
 
 std::vector<std::string> BuildScratchPupils(CYear& scratch, const std::vector<NumberedLine>& lines) {
     std::vector<std::string> problems;
+    LiveByName<CGender> genders(scratch, "GENDERS");
+    LiveByName<CForm> forms(scratch, "FORMS");
+    LiveByName<CPupil> pupils(scratch, "PUPILS");
     for (const NumberedLine& numbered : lines) {
         const std::string where = "Line " + std::to_string(numbered.number) + ": ";
         if (TrimView(numbered.text).empty()) continue;
@@ -73,9 +90,9 @@ std::vector<std::string> BuildScratchPupils(CYear& scratch, const std::vector<Nu
             problems.push_back(where + "no name");
             continue;
         }
-        CGender* gender = FindOrMake<CGender>(scratch, "GENDERS", line.gender, [&] { return scratch.NewGender(); });
-        CForm* form = FindOrMake<CForm>(scratch, "FORMS", line.form, [&] { return scratch.NewForm(); });
-        if (LiveNamed<CPupil>(scratch, "PUPILS", name)) continue;
+        CGender* gender = FindOrMake(genders, line.gender, [&] { return scratch.NewGender(); });
+        CForm* form = FindOrMake(forms, line.form, [&] { return scratch.NewForm(); });
+        if (pupils.Find(name)) continue;
         std::string dateOfBirth;
         if (!StoredDateOfBirth(line.dateOfBirth, dateOfBirth))
             problems.push_back(where + "the date of birth \"" + line.dateOfBirth + "\" is not a date; " + name +
@@ -87,6 +104,7 @@ std::vector<std::string> BuildScratchPupils(CYear& scratch, const std::vector<Nu
         if (!dateOfBirth.empty()) pupil->SetAttributeValue("DATE_OF_BIRTH", dateOfBirth);
         if (gender) pupil->SetRelation("GENDER", gender);
         if (form) pupil->SetRelation("FORM", form);
+        pupils.Add(pupil);
     }
     return problems;
 }
@@ -94,16 +112,20 @@ std::vector<std::string> BuildScratchPupils(CYear& scratch, const std::vector<Nu
 void DropExistingFromScratch(CYear& scratch, const CYear& loaded) {
     CFactory* factory = scratch.GetFactory();
     if (!factory) return;
+    const LiveByName<CForm> forms(loaded, "FORMS");
+    const LiveByName<CPupil> pupils(loaded, "PUPILS");
     for (CForm* form : MembersAs<CForm>(scratch, "FORMS"))
-        if (LiveNamed<CForm>(loaded, "FORMS", form->DisplayText())) factory->MoveToTrash(form);
+        if (forms.Find(form->DisplayText())) factory->MoveToTrash(form);
     for (CPupil* pupil : MembersAs<CPupil>(scratch, "PUPILS"))
-        if (LiveNamed<CPupil>(loaded, "PUPILS", pupil->DisplayText())) factory->MoveToTrash(pupil);
+        if (pupils.Find(pupil->DisplayText())) factory->MoveToTrash(pupil);
 }
 
 void CopyChosenIntoYear(const std::vector<CStored*>& chosen, CYear& loaded) {
     const auto isNew = [](const CStored* object) { return object && object->Status() == StoredStatus::New; };
     for (CStored* object : chosen)
         if (isNew(object) && dynamic_cast<CForm*>(object)) loaded.NewForm()->CopyAttributeValues(object);
+    const LiveByName<CForm> forms(loaded, "FORMS");
+    const LiveByName<CGender> genders(loaded, "GENDERS");
     for (CStored* object : chosen) {
         auto* from = dynamic_cast<CPupil*>(object);
         if (!isNew(from)) continue;
@@ -111,8 +133,8 @@ void CopyChosenIntoYear(const std::vector<CStored*>& chosen, CYear& loaded) {
         pupil->CopyAttributeValues(from);
         const CStored* form = from->GetRelation("FORM");
         const CStored* gender = from->GetRelation("GENDER");
-        pupil->SetRelation("FORM", form ? LiveNamed<CForm>(loaded, "FORMS", form->DisplayText()) : nullptr);
-        pupil->SetRelation("GENDER", gender ? LiveNamed<CGender>(loaded, "GENDERS", gender->DisplayText()) : nullptr);
+        pupil->SetRelation("FORM", form ? forms.Find(form->DisplayText()) : nullptr);
+        pupil->SetRelation("GENDER", gender ? genders.Find(gender->DisplayText()) : nullptr);
     }
 }
 
