@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include <fstream>
+#include <iterator>
+
 #include "controllers/messages/TFrameQuestionGrid.h"
 #include "controllers/property/TFramePropertyGrid.h"
 #include "domain/Curricula.h"
@@ -112,6 +115,7 @@ TEST_F(OtherWizardsTest, SearchFindsLivePlansAndEveryPupilOfANameAndOpensThem) {
     CLessonPlan* deleted = LessonPlanFor(*plans.subject, plans.Day(1), true);
     deleted->AssociationItems("OUTCOMES").front()->SetAttributeValue("DESCRIPTION", "More fractions");
     factory.MoveToTrash(deleted);
+    LongTermPlanOf(*plans.subject, true)->NewObjective()->SetAttributeValue("DESCRIPTION", "Fractions all year");
     RunFromMenu("ACTIONSHOWSEARCHWIZARD", [&](TFormWidzardControler& window) {
         TFrameQuestionGrid& page = window.Question();
         window.ButtonNext().click();
@@ -120,15 +124,16 @@ TEST_F(OtherWizardsTest, SearchFindsLivePlansAndEveryPupilOfANameAndOpensThem) {
         window.ButtonNext().click();
         Type(page, QStringLiteral("FRACTIONS"));
         window.ButtonNext().click();
-        EXPECT_EQ(CellDisplayText(page.Cell(0, 0)), "Search Has Found The Following 1 Items");
-        EXPECT_EQ(TickedOptions(page), (std::vector<std::string>{plans.lesson->DisplayText()}))
-            << "the plan in the trash is not found";
+        EXPECT_EQ(CellDisplayText(page.Cell(0, 0)), "Search Has Found The Following 2 Items");
+        const std::vector<std::string> found = TickedOptions(page);
+        EXPECT_EQ(std::count(found.begin(), found.end(), plans.lesson->DisplayText()), 1)
+            << "the lesson, and the long-term plan; not the plan in the trash";
         Grab(window, "wizard-search.png");
         window.ButtonNext().click();
     });
     QApplication::processEvents();
-    ASSERT_EQ(main->DataWindows().size(), 1u) << "the plan window opened";
-    main->DataWindows().front()->CloseWithoutAsking();
+    ASSERT_EQ(main->DataWindows().size(), 2u) << "a plan window for each class of plan found";
+    for (const auto& opened : std::vector(main->DataWindows())) opened->CloseWithoutAsking();
 
     CPupil* second = Year().NewPupil();
     second->SetAttributeValue("FIRST_NAME", "Anna");
@@ -171,6 +176,50 @@ TEST_F(OtherWizardsTest, BackupRefusesTheStoreItselfAndWritesACompressedCopyThat
     CRovanFactory reopened;
     reopened.Open(Path("Copy.ods"));
     EXPECT_EQ(reopened.Year()->DisplayText(), Year().DisplayText());
+}
+
+TEST_F(OtherWizardsTest, ABackupOverAnotherFileAsksFirstAndOneThatFailsSaysWhy) {
+    std::ofstream(Path("Old.ods")) << "an older backup";
+    RunFromMenu("ACTIONSHOWBACKUPWIZARD", [&](TFormWidzardControler& window) {
+        TFrameQuestionGrid& page = window.Question();
+        platform.prompts.answers = {false};
+        Type(page, QString::fromStdString(Path("Old.ods")));
+        window.ButtonNext().click();
+        EXPECT_EQ(platform.prompts.prompts.back().caption, "Replace Backup");
+        EXPECT_EQ(StepText(window), "Step 1 of 2") << "No keeps the old file";
+        Type(page, QString::fromStdString(Path("no such folder/Copy")));
+        window.ButtonNext().click();
+        EXPECT_EQ(CellDisplayText(page.Cell(0, 0)), "Backup Failed");
+        EXPECT_NE(CellDisplayText(page.Cell(0, 1)), "") << "with the reason";
+    });
+    std::ifstream old(Path("Old.ods"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "an older backup");
+    EXPECT_EQ(factory.FileName(), "");
+}
+
+// Each wizard starts on its first page, captioned with its name, and Cancel leaves the year.
+TEST_F(OtherWizardsTest, EveryWizardStartsOnItsFirstPageAndCancels) {
+    CStored* level = static_cast<CCurriculum*>(Year().AssociationItems("CURRICULUMS").front())
+                         ->NewAttainment()->NewCurriculumLevel();
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* pages;
+    } wizards[] = {{"LOAD_PUPIL_LIST_WIZARD", "Load Pupil List Wizard", "Step 1 of 3"},
+                   {"FACTORY_OPTIONS", "Factory Options", "Step 1 of 1"},
+                   {"BUILD_STATEMENTS", "Build Statements", "Step 1 of 2"},
+                   {"FILE_DATA", "File Data", "Step 1 of 2"},
+                   {"SEARCH_ORGANISERS", "Search Organisers", "Step 1 of 3"},
+                   {"BACKUP", "Backup", "Step 1 of 2"}};
+    const bool changed = factory.HasChanges();
+    for (const auto& wizard : wizards) {
+        EXPECT_FALSE(RunByName(wizard.name, level, [&](TFormWidzardControler& window) {
+            EXPECT_EQ(window.windowTitle().toStdString(), wizard.caption);
+            EXPECT_EQ(StepText(window), wizard.pages) << wizard.name;
+            window.ButtonCancel().click();
+        }));
+    }
+    EXPECT_EQ(factory.HasChanges(), changed);
 }
 
 }  // namespace
