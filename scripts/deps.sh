@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core                   # a font for the interface and offscreen tests
   lhasa jlha-utils p7zip-full         # LHA peers the archive tests compare with
   clang-14 libclang-rt-14-dev         # libFuzzer and the sanitizers' runtime for fuzzing
+  xvfb xauth                          # a virtual X display for the real-window smoke test
 )
 
 missing=()

@@ -1,14 +1,18 @@
 // The program's entry.
 
 #include <QApplication>
+#include <QScreen>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/ProgramRun.h"
 #include "app/QtSettingsStore.h"
+#include "app/TerminationRequests.h"
 #include "routines/AppInfo.h"
 #include "windows/FileDialogs.h"
+#include "windows/main/TFormMain.h"
 
 namespace {
 
@@ -23,6 +27,16 @@ bool HasDisplay() {
 #else
     return true;
 #endif
+}
+
+// With VANTARO_SCREENSHOT set to a file name, the screen is saved there once the main window has
+// settled: the smoke test and the guide's pictures are taken of the real program this way.
+void TakeScreenshotWhenAsked() {
+    const QString path = qEnvironmentVariable("VANTARO_SCREENSHOT");
+    if (path.isEmpty()) return;
+    QTimer::singleShot(1500, [path] {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) screen->grabWindow(0).save(path);
+    });
 }
 
 }  // namespace
@@ -40,5 +54,7 @@ int main(int argc, char** argv) {
     vantaro::QtFileDialogs dialogs;
     vantaro::ProgramRun run({&settings, &dialogs, nullptr});
     run.Start(QApplication::arguments());
+    const vantaro::TerminationRequests termination([&run] { run.FormMain().EndOnRequest(); });
+    TakeScreenshotWhenAsked();
     return run.Exec();
 }

@@ -71,6 +71,9 @@ public:
     bool ActionFileSaveExecute();
     bool ActionFileSaveAsExecute();
     void ActionFileExitExecute();
+    // The end asked for from outside (the session ends): no "Exit Application" question, but
+    // unsaved changes are still offered for saving.
+    void EndOnRequest();
 
     // MainWindowCommands.
     QWidget& MainWidget() override { return *this; }
@@ -141,6 +144,7 @@ private:
     QPointer<TFormObjectMapControler> objectMapWindow_;
     bool closingAll_ = false;
     bool closeAccepted_ = false;
+    bool endRequested_ = false;
 };
 
 }  // namespace vantaro

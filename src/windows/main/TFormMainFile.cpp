@@ -234,9 +234,15 @@ void TFormMain::CloseApplication() {
     close();
 }
 
+void TFormMain::EndOnRequest() {
+    endRequested_ = true;
+    close();
+    endRequested_ = false;
+}
+
 void TFormMain::closeEvent(QCloseEvent* event) {
     if (!closeAccepted_) {
-        if (isVisible() &&
+        if (isVisible() && !endRequested_ &&
             !Platform::Prompts().Ask("Exit Application", "Do You wish to Exit the application", MessageButtons::YesNo)) {
             event->ignore();
             return;
