@@ -309,6 +309,20 @@ TEST_F(MainWindowTest, SaveOffersTheTrashAndEveryWindowDropsWhatItDestroys) {
     EXPECT_EQ(dialogs.saves, 1);
 }
 
+// The session ending: no "Exit Application" question, but unsaved work is still offered for saving.
+TEST_F(MainWindowTest, AnEndRequestedFromOutsideAsksOnlyAboutUnsavedWork) {
+    Year().NewPupil();
+    platform.prompts.cancel = true;
+    main->EndOnRequest();
+    ASSERT_EQ(platform.prompts.prompts.size(), 1u);
+    EXPECT_EQ(platform.prompts.prompts.back().caption, "Save Before Exit");
+    EXPECT_TRUE(main->isVisible()) << "Cancel keeps the program";
+    platform.prompts.cancel = false;
+    platform.prompts.answer = false;  // no saving
+    main->EndOnRequest();
+    EXPECT_FALSE(main->isVisible());
+}
+
 TEST_F(MainWindowTest, TheStoreWindowsAreMadeOnceAndOpenFromTheMenus) {
     main->CreateSharedWindows();
     TFormFilterControler* filter = &main->FilterWindow();
