@@ -1,0 +1,294 @@
+// A teacher's year through the real program: its main window and the windows it opens, driven by
+// clicks, keys and the windows' own commands, and checked in the stored objects and the files.
+// Each step says its name when it fails.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <fstream>
+#include <functional>
+
+#include "app/ProgramRun.h"
+#include "controllers/messages/TFormDateSelector.h"
+#include "controllers/messages/TFrameQuestionGrid.h"
+#include "controllers/property/TFormPropertyControler.h"
+#include "controllers/property/TFramePropertyGrid.h"
+#include "controllers/selection/TFrameSelectionGrid.h"
+#include "domain/Assessments.h"
+#include "domain/CRovanFactory.h"
+#include "domain/Lookups.h"
+#include "domain/People.h"
+#include "domain/Periods.h"
+#include "domain/StoredAccess.h"
+#include "domain/Subjects.h"
+#include "grid/CellEditor.h"
+#include "grid/markup/CellReaders.h"
+#include "routines/SettingsStore.h"
+#include "support/FakePlatform.h"
+#include "support/TempDir.h"
+#include "ui/windows/ScriptedDialogs.h"
+#include "windows/main/TFormMain.h"
+#include "windows/sets/TFormPupilSelection.h"
+#include "wizards/TFormWidzardControler.h"
+
+namespace vantaro::test {
+namespace {
+
+constexpr int kPupils = 30;
+
+// Acts on the next window of class W to run modally, once it is active. A window the user leaves
+// open is closed after a while, so a failing step cannot hang the run.
+template <class W>
+void OnModal(std::function<void(W&)> user) {
+    QTimer::singleShot(0, [user = std::move(user)] {
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        auto* window = qobject_cast<W*>(modal.data());
+        if (!window) {
+            ADD_FAILURE() << "the expected window does not run modally";
+            return;
+        }
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        user(*window);
+        QTimer::singleShot(5000, modal, [modal] {
+            if (modal && modal->isVisible() && QApplication::activeModalWidget() == modal) {
+                ADD_FAILURE() << "a window was left open";
+                modal->close();
+            }
+        });
+    });
+}
+
+int RowShowing(const TFrameGridAncestor& page, const std::string& text) {
+    for (int row = 0; row < page.Grid().RowCount(); ++row)
+        if (CellDisplayText(page.Cell(0, row)) == text) return row;
+    return -1;
+}
+
+void Press(TFrameGridAncestor& page, QPoint cell, Qt::MouseButton button = Qt::LeftButton) {
+    ASSERT_GE(cell.y(), 0) << "no such cell";
+    page.Grid().ScrollIntoView(cell.x(), cell.y());
+    QTest::mouseClick(page.Grid().viewport(), button, {}, page.Grid().CellRect(cell.x(), cell.y()).center());
+}
+
+QPoint CellTargeting(const TFrameGridAncestor& page, const CStored* target) {
+    for (int row = 0; row < page.Grid().RowCount(); ++row)
+        for (int column = 0; column < page.Grid().ColumnCount(); ++column)
+            if (CellTarget(page.Cell(column, row)) == target) return {column, row};
+    return {-1, -1};
+}
+
+// Runs a cell's action as a double click does (the program's settings start with single-click
+// response off).
+void Activate(TFrameGridAncestor& page, QPoint cell) {
+    ASSERT_GE(cell.y(), 0) << "no such cell";
+    page.Grid().ScrollIntoView(cell.x(), cell.y());
+    QTest::mouseDClick(page.Grid().viewport(), Qt::LeftButton, {}, page.Grid().CellRect(cell.x(), cell.y()).center());
+}
+
+// The value cell of a property page's attribute: the row below its label.
+QPoint ValueOf(const TFrameGridAncestor& page, const std::string& label) { return {0, RowShowing(page, label) + 1}; }
+
+void TypeInto(TFrameGridAncestor& page, QPoint cell, const QString& text) {
+    Press(page, cell);
+    ASSERT_TRUE(page.IsEditing());
+    page.Editor().selectAll();
+    QTest::keyClicks(&page.Editor(), text);
+}
+
+// A date chosen in the date selector that the cell opens.
+void ChooseDate(TFrameGridAncestor& page, QPoint cell, QDate date) {
+    OnModal<TFormDateSelector>([date](TFormDateSelector& selector) {
+        selector.Calendar().setSelectedDate(date);
+        selector.ButtonOK().click();
+    });
+    Activate(page, cell);
+}
+
+bool ChooseMenuEntry(QMenu& menu, const QString& caption) {
+    for (QAction* entry : menu.actions()) {
+        if (entry->text() != caption || !entry->isVisible()) continue;
+        menu.hide();
+        entry->trigger();
+        return true;
+    }
+    return false;
+}
+
+class TeachersYearTest : public ::testing::Test {
+public:
+    ProgramRun::Services Services() { return {&settings, &dialogs, &prompts}; }
+    std::string Path(const char* name) const { return (folder.path() / name).string(); }
+    CYear& Year(ProgramRun& run) { return *run.MainFactory().Year(); }
+    // Opens the cell's menu in the main window and chooses the entry.
+    void FromMenu(ProgramRun& run, TFrameGridAncestor& page, QPoint cell, const char* entry) {
+        Press(page, cell, Qt::RightButton);
+        EXPECT_TRUE(ChooseMenuEntry(run.FormMain().PopupMenu(), QString::fromLatin1(entry))) << entry;
+    }
+    TFrameGridAncestor& Organiser(ProgramRun& run, int view) {
+        run.FormMain().ShowView(view);
+        return *run.FormMain().Views()[view];
+    }
+    std::string WritePupilList() const {
+        std::ofstream file(Path("class.csv"), std::ios::binary);
+        file << "First Name,Initial,Last Name,Gender,DOB,Form\r\n";
+        for (int i = 1; i <= kPupils; ++i)
+            file << "Pupil" << i << ",," << (i == 1 ? "\"Smith, Jr\"" : "Family" + std::to_string(i)) << ","
+                 << (i % 2 ? "female" : "male") << ",0" << 1 + i % 9 << "/02/2000,Year 7\r\n";
+        return Path("class.csv");
+    }
+
+    void NewSeededYear(ProgramRun& run);
+    void FileProperties(ProgramRun& run);
+    void TermWeeksAndDays(ProgramRun& run);
+    void ImportPupils(ProgramRun& run);
+    void SelectPupilsForMaths(ProgramRun& run);
+    void SaveAndQuit(ProgramRun& run);
+    void CheckReopened(ProgramRun& run);
+
+    TempDir folder;
+    MemorySettingsStore settings;
+    ScriptedDialogs dialogs;
+    RecordingPrompts prompts;
+};
+
+void TeachersYearTest::NewSeededYear(ProgramRun& run) {
+    OnModal<TFormPropertyControler>([](TFormPropertyControler& properties) { properties.ButtonCloseOK().click(); });
+    prompts.answers = {false};  // the empty year started with the program is not saved first
+    run.FormMain().RunAction(run.FormMain().FindAction("ACTIONFILENEW"));
+    ASSERT_NE(run.MainFactory().Year(), nullptr);
+    EXPECT_FALSE(Year(run).AssociationItems("SUBJECTS").empty()) << "a new year comes seeded";
+}
+
+void TeachersYearTest::FileProperties(ProgramRun& run) {
+    OnModal<TFormPropertyControler>([](TFormPropertyControler& properties) {
+        TFramePropertyGrid& page = properties.Page();
+        TypeInto(page, ValueOf(page, "School Name"), QStringLiteral("Hill School"));
+        TypeInto(page, ValueOf(page, "Tutor Name"), QStringLiteral("Mrs Hale"));
+        page.CommitEdit();
+        ChooseDate(page, ValueOf(page, "Academic Year Start Date"), QDate(2006, 9, 1));
+        ChooseDate(page, ValueOf(page, "Academic Year End Date"), QDate(2007, 7, 20));
+        properties.ButtonCloseOK().click();
+    });
+    run.FormMain().RunAction(run.FormMain().FindAction("ACTIONFILEPROPERTIES"));
+    const CYear& year = Year(run);
+    EXPECT_EQ(year.GetAttributeText("SCHOOL_NAME"), "Hill School");
+    EXPECT_EQ(year.GetAttributeText("TUTOR_NAME"), "Mrs Hale");
+    EXPECT_EQ(year.GetAttributeText("ACADEMIC_YEAR_START_DATE"), "01 September 2006");
+}
+
+void TeachersYearTest::TermWeeksAndDays(ProgramRun& run) {
+    TFrameGridAncestor& planning = Organiser(run, 0);
+    OnModal<TFormPropertyControler>([](TFormPropertyControler& properties) {
+        TFramePropertyGrid& page = properties.Page();
+        TypeInto(page, ValueOf(page, "Description"), QStringLiteral("Autumn"));
+        page.CommitEdit();
+        ChooseDate(page, ValueOf(page, "Start Date"), QDate(2006, 9, 4));
+        ChooseDate(page, ValueOf(page, "End Date"), QDate(2006, 10, 20));
+        properties.ButtonCloseOK().click();
+    });
+    FromMenu(run, planning, CellTargeting(planning, &Year(run)), "New Term...");
+    ASSERT_EQ(Year(run).AssociationItems("TERMS").size(), 1u);
+    CStored* term = Year(run).AssociationItems("TERMS").front();
+    FromMenu(run, planning, CellTargeting(planning, term), "Build Weeks");
+    ASSERT_EQ(term->AssociationItems("WEEKS").size(), 7u) << "seven Mondays from 4 September to 20 October";
+    CStored* week = term->AssociationItems("WEEKS").front();
+    FromMenu(run, planning, CellTargeting(planning, week), "Build Days");
+    EXPECT_EQ(week->AssociationItems("DAYS").size(), 5u) << "the seeded teaching days, Monday to Friday";
+}
+
+void TeachersYearTest::ImportPupils(ProgramRun& run) {
+    dialogs.open = QString::fromStdString(WritePupilList());
+    OnModal<TFormWidzardControler>([](TFormWidzardControler& wizard) {
+        TFrameQuestionGrid& page = wizard.Question();
+        Activate(page, {0, 0});    // the heading opens the file dialog
+        Press(page, {0, 5});       // the file has a header line
+        wizard.ButtonNext().click();  // its lines
+        wizard.ButtonNext().click();  // the forms and pupils to import
+        wizard.ButtonNext().click();  // Finish
+    });
+    run.FormMain().RunAction(run.FormMain().FindAction("ACTIONFILELOADPUPILWIZARD"));
+    const std::vector<CStored*> pupils = Year(run).AssociationItems("PUPILS");
+    ASSERT_EQ(pupils.size(), static_cast<std::size_t>(kPupils));
+    EXPECT_EQ(pupils.front()->DisplayText(), "Pupil1 Smith, Jr");
+    EXPECT_EQ(pupils.front()->GetRelation("FORM")->DisplayText(), "Year 7");
+    EXPECT_EQ(pupils.front()->GetRelation("GENDER")->DisplayText(), "Female");
+}
+
+void TeachersYearTest::SelectPupilsForMaths(ProgramRun& run) {
+    CSubject* maths = nullptr;
+    for (CSubject* subject : MembersAs<CSubject>(Year(run), "SUBJECTS"))
+        if (subject->DisplayText() == "Maths") maths = subject;
+    ASSERT_NE(maths, nullptr);
+    const std::vector<CStored*> pupils = Year(run).AssociationItems("PUPILS");
+    TFrameGridAncestor& assessments = Organiser(run, 1);
+    OnModal<TFormPupilSelection>([&pupils](TFormPupilSelection& selection) {
+        for (const CStored* pupil : pupils) Press(selection.Page(), CellTargeting(selection.Page(), pupil));
+        selection.ButtonOK().click();
+    });
+    FromMenu(run, assessments, CellTargeting(assessments, maths), "Select Pupils...");
+    int assessed = 0;
+    for (CStored* pupil : pupils) assessed += AssessmentFor(*maths, pupil, false) != nullptr;
+    EXPECT_EQ(assessed, kPupils);
+}
+
+void TeachersYearTest::SaveAndQuit(ProgramRun& run) {
+    dialogs.save = QString::fromStdString(Path("Year 7.ods"));
+    run.FormMain().RunAction(run.FormMain().FindAction("ACTIONFILESAVEAS"));
+    EXPECT_EQ(run.MainFactory().FileName(), Path("Year 7.ods"));
+    EXPECT_FALSE(run.MainFactory().HasChanges());
+    prompts.answer = true;  // yes, exit
+    run.FormMain().RunAction(run.FormMain().FindAction("ACTIONFILEEXIT"));
+    EXPECT_FALSE(run.FormMain().isVisible()) << "Exit closed the main window";
+    run.Shutdown();
+}
+
+void TeachersYearTest::CheckReopened(ProgramRun& run) {
+    const CYear& year = Year(run);
+    EXPECT_EQ(year.GetAttributeText("SCHOOL_NAME"), "Hill School");
+    EXPECT_EQ(year.GetAttributeText("TUTOR_NAME"), "Mrs Hale");
+    ASSERT_EQ(year.AssociationItems("TERMS").size(), 1u);
+    EXPECT_EQ(year.AssociationItems("TERMS").front()->AssociationItems("WEEKS").size(), 7u);
+    EXPECT_EQ(year.AssociationItems("PUPILS").size(), static_cast<std::size_t>(kPupils));
+    int assessed = 0;
+    for (CSubject* subject : MembersAs<CSubject>(year, "SUBJECTS"))
+        if (subject->DisplayText() == "Maths") assessed = subject->AssociationCount("ASSESSMENTS");
+    EXPECT_EQ(assessed, kPupils);
+
+    QProcess check;
+    check.start(QStringLiteral(VANTARO_STORE_TOOL), {QStringLiteral("check"), QString::fromStdString(Path("Year 7.ods"))});
+    ASSERT_TRUE(check.waitForFinished(60000));
+    EXPECT_EQ(check.exitCode(), 0);
+    EXPECT_EQ(check.readAllStandardOutput().toStdString(), "ADOPTION 0\nSURROGATE 0\nORPHAN 0\nDUPLICATE 0\n");
+}
+
+TEST_F(TeachersYearTest, AYearIsSetUpFilledSavedAndOpenedAgain) {
+    {
+        ProgramRun run(Services());
+        run.Start({QStringLiteral("vantaro")});
+        for (const auto& [step, action] : std::vector<std::pair<const char*, void (TeachersYearTest::*)(ProgramRun&)>>{
+                 {"New (seeded)", &TeachersYearTest::NewSeededYear},
+                 {"File Properties", &TeachersYearTest::FileProperties},
+                 {"a term, its weeks and a week's days", &TeachersYearTest::TermWeeksAndDays},
+                 {"importing a class from a CSV file", &TeachersYearTest::ImportPupils},
+                 {"pupils chosen for Maths", &TeachersYearTest::SelectPupilsForMaths},
+                 {"saving and quitting", &TeachersYearTest::SaveAndQuit}}) {
+            SCOPED_TRACE(std::string("step: ") + step);
+            (this->*action)(run);
+            if (HasFatalFailure()) return;
+        }
+    }
+    SCOPED_TRACE("step: starting again with the saved file");
+    ProgramRun again(Services());
+    again.Start({QStringLiteral("vantaro"), QString::fromStdString(Path("Year 7.ods"))});
+    CheckReopened(again);
+}
+
+}  // namespace
+}  // namespace vantaro::test
