@@ -5,6 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QTabBar>
 #include <QCalendarWidget>
 #include <QMenu>
 #include <QProcess>
@@ -14,6 +19,7 @@
 
 #include <fstream>
 #include <functional>
+#include <memory>
 
 #include "app/ProgramRun.h"
 #include "controllers/messages/TFormDateSelector.h"
@@ -34,7 +40,12 @@
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "ui/windows/ScriptedDialogs.h"
+#include "windows/assessment/TFramePupilNotes.h"
 #include "windows/main/TFormMain.h"
+#include "windows/notes/TFormNotesControler.h"
+#include "windows/report/TFormReportData.h"
+#include "windows/report/TFrameInformation.h"
+#include "windows/report/TFrameReportGrid.h"
 #include "windows/sets/TFormPupilSelection.h"
 #include "wizards/TFormWidzardControler.h"
 
@@ -121,6 +132,24 @@ bool ChooseMenuEntry(QMenu& menu, const QString& caption) {
     return false;
 }
 
+// A drag of the frame's pressed cell into the widget, dropped there as the mouse would.
+void DragInto(TFrameGridAncestor& from, QWidget& into) {
+    std::unique_ptr<QMimeData> data(from.NewDragData());
+    const QPointF at = QRectF(into.rect()).center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(&into, &enter);
+    ASSERT_TRUE(enter.isAccepted()) << "the editor takes the item";
+    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(&into, &drop);
+}
+
+int PdfPageCount(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
+}
+
 class TeachersYearTest : public ::testing::Test {
 public:
     ProgramRun::Services Services() { return {&settings, &dialogs, &prompts}; }
@@ -149,6 +178,9 @@ public:
     void TermWeeksAndDays(ProgramRun& run);
     void ImportPupils(ProgramRun& run);
     void SelectPupilsForMaths(ProgramRun& run);
+    void PupilNote(ProgramRun& run);
+    void WriteAReport(ProgramRun& run);
+    void SaveReportsPdfAndBackUp(ProgramRun& run);
     void SaveAndQuit(ProgramRun& run);
     void CheckReopened(ProgramRun& run);
 
@@ -156,6 +188,7 @@ public:
     MemorySettingsStore settings;
     ScriptedDialogs dialogs;
     RecordingPrompts prompts;
+    std::string writtenReport;
 };
 
 void TeachersYearTest::NewSeededYear(ProgramRun& run) {
@@ -238,13 +271,81 @@ void TeachersYearTest::SelectPupilsForMaths(ProgramRun& run) {
     EXPECT_EQ(assessed, kPupils);
 }
 
-void TeachersYearTest::SaveAndQuit(ProgramRun& run) {
+CPupil* FirstPupil(CYear& year) { return static_cast<CPupil*>(year.AssociationItems("PUPILS").front()); }
+
+// A note written from the assessment organiser's notes column, as the report's statement.
+void TeachersYearTest::PupilNote(ProgramRun& run) {
+    CPupil* pupil = FirstPupil(Year(run));
+    TFrameGridAncestor& assessments = Organiser(run, 1);
+    OnModal<TFormNotesControler>([pupil](TFormNotesControler& notes) {
+        TFrameGridAncestor& page = notes.PupilNotesPage();
+        Activate(page, CellTargeting(page, pupil));  // the title adds a note
+        ASSERT_EQ(pupil->AssociationCount("NOTES"), 1);
+        TypeInto(page, CellTargeting(page, pupil->AssociationItem("NOTES", 0)) + QPoint(0, 1),
+                 QStringLiteral("<PUPIL> reads widely."));
+        notes.ButtonClose().click();
+    });
+    const QPoint name = CellTargeting(assessments, pupil);
+    Activate(assessments, name + QPoint(1, 0));
+    ASSERT_EQ(pupil->AssociationCount("NOTES"), 1);
+    EXPECT_EQ(pupil->AssociationItem("NOTES", 0)->GetAttributeValue("DESCRIPTION"), "&lt;PUPIL&gt; reads widely.");
+}
+
+// Typed, then the note dragged in from the information panel: the placeholder becomes the
+// pupil's name, and the two short sentences are joined.
+void TeachersYearTest::WriteAReport(ProgramRun& run) {
+    CPupil* pupil = FirstPupil(Year(run));
+    TFrameGridAncestor& reports = Organiser(run, 2);
+    Activate(reports, CellTargeting(reports, pupil) + QPoint(2, 0));
+    ASSERT_EQ(run.FormMain().DataWindows().size(), 1u) << "the report window opened";
+    auto* window = qobject_cast<TFormReportData*>(run.FormMain().DataWindows().front().data());
+    ASSERT_NE(window, nullptr);
+    QApplication::processEvents();
+    TFrameGridAncestor& page = window->ReportGrid();
+    CStored* maths = nullptr;
+    for (CStored* subject : Year(run).AssociationItems("SUBJECTS"))
+        if (subject->DisplayText() == "Maths") maths = subject;
+    CStored* assessment = AssessmentFor(*static_cast<CSubject*>(maths), pupil, false);
+    const QPoint report = CellTargeting(page, assessment) + QPoint(0, 1);
+    Activate(page, report);  // the information panel follows the report chosen
+    TypeInto(page, report, QStringLiteral("Works hard"));
+    window->Information().Tabs().setCurrentIndex(2);
+    TFrameGridAncestor& notes = window->Information().CurrentFrame();
+    Press(notes, CellTargeting(notes, pupil->AssociationItem("NOTES", 0)) + QPoint(0, 1));
+    DragInto(notes, *page.Editor().viewport());
+    writtenReport = "Works hard, and " + pupil->GetAttributeText("FIRST_NAME") + " reads widely.";
+    EXPECT_EQ(assessment->GetAttributeValue("SUBJECT_REPORT"), writtenReport);
+    window->RunAction(window->FindAction("ACTIONFORMCLOSE"));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(run.FormMain().DataWindows().empty());
+}
+
+void TeachersYearTest::SaveReportsPdfAndBackUp(ProgramRun& run) {
     dialogs.save = QString::fromStdString(Path("Year 7.ods"));
     run.FormMain().RunAction(run.FormMain().FindAction("ACTIONFILESAVEAS"));
     EXPECT_EQ(run.MainFactory().FileName(), Path("Year 7.ods"));
-    EXPECT_FALSE(run.MainFactory().HasChanges());
-    prompts.answer = true;  // yes, exit
+
+    dialogs.save = QString::fromStdString(Path("Reports.pdf"));
+    run.FormMain().RunAction(run.FormMain().FindAction("ACTIONSAVEALLREPORTSPDF"));
+    EXPECT_EQ(PdfPageCount(dialogs.save), kPupils) << "one page for each pupil's report";
+
+    OnModal<TFormWidzardControler>([this](TFormWidzardControler& wizard) {
+        TFrameQuestionGrid& page = wizard.Question();
+        TypeInto(page, {0, 2}, QString::fromStdString(Path("Year 7 backup")));
+        wizard.ButtonNext().click();
+        EXPECT_EQ(CellDisplayText(page.Cell(0, 0)), "Backup Successful");
+        wizard.ButtonNext().click();
+    });
+    run.FormMain().RunAction(run.FormMain().FindAction("ACTIONSHOWBACKUPWIZARD"));
+    EXPECT_TRUE(std::filesystem::exists(Path("Year 7 backup.ods")));
+    EXPECT_EQ(run.MainFactory().FileName(), Path("Year 7.ods")) << "the store keeps its own file";
+}
+
+// Exit, with Yes to leaving and to saving what the backup left unsaved.
+void TeachersYearTest::SaveAndQuit(ProgramRun& run) {
+    prompts.answer = true;
     run.FormMain().RunAction(run.FormMain().FindAction("ACTIONFILEEXIT"));
+    EXPECT_EQ(prompts.prompts.back().caption, "Save Before Exit");
     EXPECT_FALSE(run.FormMain().isVisible()) << "Exit closed the main window";
     run.Shutdown();
 }
@@ -260,6 +361,16 @@ void TeachersYearTest::CheckReopened(ProgramRun& run) {
     for (CSubject* subject : MembersAs<CSubject>(year, "SUBJECTS"))
         if (subject->DisplayText() == "Maths") assessed = subject->AssociationCount("ASSESSMENTS");
     EXPECT_EQ(assessed, kPupils);
+    int notes = 0;
+    for (const CStored* pupil : year.AssociationItems("PUPILS"))
+        for (const CStored* note : pupil->AssociationItems("NOTES"))
+            notes += note->GetAttributeText("DESCRIPTION") == "<PUPIL> reads widely.";
+    EXPECT_EQ(notes, 1);
+    bool reported = false;
+    for (CSubject* subject : MembersAs<CSubject>(year, "SUBJECTS"))
+        for (CStored* assessment : subject->AssociationItems("ASSESSMENTS"))
+            reported = reported || assessment->GetAttributeText("SUBJECT_REPORT") == writtenReport;
+    EXPECT_TRUE(reported) << "the report written is there";
 
     QProcess check;
     check.start(QStringLiteral(VANTARO_STORE_TOOL), {QStringLiteral("check"), QString::fromStdString(Path("Year 7.ods"))});
@@ -278,7 +389,10 @@ TEST_F(TeachersYearTest, AYearIsSetUpFilledSavedAndOpenedAgain) {
                  {"a term, its weeks and a week's days", &TeachersYearTest::TermWeeksAndDays},
                  {"importing a class from a CSV file", &TeachersYearTest::ImportPupils},
                  {"pupils chosen for Maths", &TeachersYearTest::SelectPupilsForMaths},
-                 {"saving and quitting", &TeachersYearTest::SaveAndQuit}}) {
+                 {"a pupil note", &TeachersYearTest::PupilNote},
+                 {"a report typed and a statement dragged in", &TeachersYearTest::WriteAReport},
+                 {"saving, all reports as PDF, a backup", &TeachersYearTest::SaveReportsPdfAndBackUp},
+                 {"quitting", &TeachersYearTest::SaveAndQuit}}) {
             SCOPED_TRACE(std::string("step: ") + step);
             (this->*action)(run);
             if (HasFatalFailure()) return;
