@@ -1,6 +1,6 @@
 // The referential integrity check. Ownership rules: every object but the root is a member of
 // exactly one aggregate association, of its parent; and no two aggregated objects of one class
-// share a PathText. Each breach is one record, a tag line:
+// share a PathText, blank ones apart. Each breach is one record, a tag line:
 //
 //   <RI_ERROR TYPE="SURROGATE" CLASS="CNote" TARGET="12" SOURCE="7"></RI_ERROR>   owned twice
 //   <RI_ERROR TYPE="DUPLICATE" CLASS=... TARGET=... SOURCE=... UNIQUE_ID="path text"></RI_ERROR>
@@ -16,6 +16,7 @@
 #include "routines/DebugLog.h"
 #include "routines/Errors.h"
 #include "routines/Platform.h"
+#include "routines/TextBasics.h"
 #include "routines/XMLRoutines.h"
 
 namespace vantaro {
@@ -32,6 +33,8 @@ std::string Record(std::string_view type, const CStored& target) {
 std::string Record(std::string_view type, const CStored& target, const CStored& source) {
     return SetAttribute(Record(type, target), "SOURCE", std::to_string(source.ID()));
 }
+
+bool IsBlank(const CStored& object) { return TrimView(object.DisplayText()).empty(); }
 
 }  // namespace
 
@@ -65,7 +68,9 @@ CFactory::IntegrityCounts CFactory::FindErrorsInEmptiedStore() {
                 } else {
                     surrogateErrors_.push_back(Record("SURROGATE", *member, owner));
                 }
-                if (!scrubList_.AddPath(member)) {
+                // A blank item (an objective not yet written) has no name to clash with another's,
+                // and numbering it would be no repair.
+                if (!IsBlank(*member) && !scrubList_.AddPath(member)) {
                     duplicateErrors_.push_back(
                         SetAttribute(Record("DUPLICATE", *member, owner), "UNIQUE_ID", member->PathText()));
                 }

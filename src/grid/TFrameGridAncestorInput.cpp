@@ -58,12 +58,16 @@ void TFrameGridAncestor::PressCell(int column, int row, Qt::MouseButton button, 
 }
 
 // A double-click runs a cell's action only when single clicks do not, so it never runs twice.
+// The cell's markup is read again: the page may have been rebuilt since the cell was pressed (a
+// lesson made by the last double-click now opens).
 void TFrameGridAncestor::GridDoubleClick(QMouseEvent& event) {
     const QPoint cell = grid_->CellAt(event.position().toPoint());
     if (cell != PressedCell()) {
         const bool singleClick = Settings().SingleClick;
         PressCell(cell.x(), cell.y(), event.button(), event.globalPosition().toPoint(), false);
         if (singleClick) return;
+    } else if (cell.x() >= 0) {
+        pressedMarkup_ = cells_.Cell(cell.x(), cell.y());
     }
     if (!Settings().SingleClick && event.button() == Qt::LeftButton) RunCellAction();
 }

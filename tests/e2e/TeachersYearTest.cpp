@@ -43,6 +43,12 @@
 #include "windows/assessment/TFramePupilNotes.h"
 #include "windows/main/TFormMain.h"
 #include "windows/notes/TFormNotesControler.h"
+#include "controllers/selection/TFormSelectionControler.h"
+#include "domain/Plans.h"
+#include "windows/plan/TFormPlanData.h"
+#include "windows/plan/TFrameEvaluationGrid.h"
+#include "windows/plan/TFrameOutcomesGrid.h"
+#include "windows/plan/TFramePlanGrid.h"
 #include "windows/report/TFormReportData.h"
 #include "windows/report/TFrameInformation.h"
 #include "windows/report/TFrameReportGrid.h"
@@ -178,6 +184,7 @@ public:
     void TermWeeksAndDays(ProgramRun& run);
     void ImportPupils(ProgramRun& run);
     void SelectPupilsForMaths(ProgramRun& run);
+    void PlanALesson(ProgramRun& run);
     void PupilNote(ProgramRun& run);
     void WriteAReport(ProgramRun& run);
     void SaveReportsPdfAndBackUp(ProgramRun& run);
@@ -271,6 +278,71 @@ void TeachersYearTest::SelectPupilsForMaths(ProgramRun& run) {
     EXPECT_EQ(assessed, kPupils);
 }
 
+CSubject* MathsOf(CYear& year) {
+    for (CSubject* subject : MembersAs<CSubject>(year, "SUBJECTS"))
+        if (subject->DisplayText() == "Maths") return subject;
+    return nullptr;
+}
+
+QPoint CellTargeting(const TFrameGridAncestor& page, const CStored* target, const CStored* source) {
+    for (int row = 0; row < page.Grid().RowCount(); ++row)
+        for (int column = 0; column < page.Grid().ColumnCount(); ++column)
+            if (CellTarget(page.Cell(column, row)) == target && CellSource(page.Cell(column, row)) == source)
+                return {column, row};
+    return {-1, -1};
+}
+
+// Monday's Maths lesson: made from its empty cell and opened from it, its objective and activity
+// typed, its outcome given an aptitude, every pupil's achievement set at once over the range,
+// and the lesson evaluated.
+void TeachersYearTest::PlanALesson(ProgramRun& run) {
+    CSubject* maths = MathsOf(Year(run));
+    CStored* monday = Year(run).AssociationItem("TERMS", 0)->AssociationItem("WEEKS", 0)->AssociationItem("DAYS", 0);
+    TFrameGridAncestor& planning = Organiser(run, 0);
+    const QPoint lesson = CellTargeting(planning, maths, monday);
+    Activate(planning, lesson);  // "Create New Plan"? Yes
+    CLessonPlan* plan = LessonPlanFor(*maths, static_cast<CDay*>(monday), false);
+    ASSERT_NE(plan, nullptr);
+    Activate(planning, CellTargeting(planning, plan));
+    ASSERT_EQ(run.FormMain().DataWindows().size(), 1u) << "the plan window opened";
+    auto* window = qobject_cast<TFormPlanData*>(run.FormMain().DataWindows().front().data());
+    ASSERT_NE(window, nullptr);
+    QApplication::processEvents();
+
+    TFrameGridAncestor& page = window->PlanGrid();
+    TypeInto(page, {0, 2}, QStringLiteral("Add fractions"));
+    TypeInto(page, {1, 2}, QStringLiteral("Pairs work"));
+    page.CommitEdit();
+    CStored* outcome = plan->AssociationItem("OUTCOMES", 0);
+    OnModal<TFormSelectionControler>([](TFormSelectionControler& chooser) {
+        TFrameGridAncestor& aptitudes = chooser.Page();
+        Press(aptitudes, {0, 1});  // the first aptitude
+        chooser.ButtonOK().click();
+    });
+    Activate(page, CellTargeting(page, outcome));  // its heading chooses the aptitude
+    ASSERT_NE(outcome->GetRelation("APTITUDE"), nullptr) << "an aptitude chosen for the outcome";
+
+    window->RunAction(window->FindAction("ACTIONVIEWOUTCOMES"));
+    TFrameGridAncestor& outcomes = window->OutcomesGrid();
+    const std::vector<CStored*> assessments = maths->AssociationItems("ASSESSMENTS");
+    Press(outcomes, CellTargeting(outcomes, outcome, assessments.front()));
+    const QPoint last = CellTargeting(outcomes, outcome, assessments.back());
+    outcomes.Grid().ScrollIntoView(last.x(), last.y());
+    QTest::mouseClick(outcomes.Grid().viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      outcomes.Grid().CellRect(last.x(), last.y()).center());
+    Press(outcomes, last, Qt::RightButton);
+    EXPECT_TRUE(ChooseMenuEntry(window->OutcomesMenu(), QStringLiteral("Highest Capability")));
+    EXPECT_EQ(outcome->LinkCount("ACHIEVEMENTS"), kPupils) << "every pupil's achievement in one command";
+
+    window->RunAction(window->FindAction("ACTIONVIEWEVALUATION"));
+    TypeInto(window->EvaluationGrid(), {0, 1}, QStringLiteral("Most could add fractions"));
+    window->RunAction(window->FindAction("ACTIONFORMCLOSE"));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(plan->AssociationItem("OBJECTIVES", 0)->GetAttributeValue("DESCRIPTION"), "Add fractions");
+    EXPECT_EQ(plan->AssociationItem("ACTIVITIES", 0)->GetAttributeValue("DESCRIPTION"), "Pairs work");
+    EXPECT_EQ(plan->GetAttributeValue("EVALUATION"), "Most could add fractions") << "Close writes what was typed";
+}
+
 CPupil* FirstPupil(CYear& year) { return static_cast<CPupil*>(year.AssociationItems("PUPILS").front()); }
 
 // A note written from the assessment organiser's notes column, as the report's statement.
@@ -361,6 +433,13 @@ void TeachersYearTest::CheckReopened(ProgramRun& run) {
     for (CSubject* subject : MembersAs<CSubject>(year, "SUBJECTS"))
         if (subject->DisplayText() == "Maths") assessed = subject->AssociationCount("ASSESSMENTS");
     EXPECT_EQ(assessed, kPupils);
+    CSubject* maths = MathsOf(Year(run));
+    CStored* monday = year.AssociationItem("TERMS", 0)->AssociationItem("WEEKS", 0)->AssociationItem("DAYS", 0);
+    const CLessonPlan* plan = LessonPlanFor(*maths, static_cast<CDay*>(monday), false);
+    ASSERT_NE(plan, nullptr);
+    EXPECT_EQ(plan->AssociationItem("OBJECTIVES", 0)->GetAttributeText("DESCRIPTION"), "Add fractions");
+    EXPECT_EQ(plan->GetAttributeText("EVALUATION"), "Most could add fractions");
+    EXPECT_EQ(plan->AssociationItem("OUTCOMES", 0)->LinkCount("ACHIEVEMENTS"), kPupils);
     int notes = 0;
     for (const CStored* pupil : year.AssociationItems("PUPILS"))
         for (const CStored* note : pupil->AssociationItems("NOTES"))
@@ -389,6 +468,7 @@ TEST_F(TeachersYearTest, AYearIsSetUpFilledSavedAndOpenedAgain) {
                  {"a term, its weeks and a week's days", &TeachersYearTest::TermWeeksAndDays},
                  {"importing a class from a CSV file", &TeachersYearTest::ImportPupils},
                  {"pupils chosen for Maths", &TeachersYearTest::SelectPupilsForMaths},
+                 {"a lesson planned, achieved and evaluated", &TeachersYearTest::PlanALesson},
                  {"a pupil note", &TeachersYearTest::PupilNote},
                  {"a report typed and a statement dragged in", &TeachersYearTest::WriteAReport},
                  {"saving, all reports as PDF, a backup", &TeachersYearTest::SaveReportsPdfAndBackUp},

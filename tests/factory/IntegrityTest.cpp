@@ -84,6 +84,14 @@ const IntegrityCase kCases[] = {
          c.Own<CTestNote>(4, unit, "Other note");
      },
      {}, {}, {}, {}, {}, {}},
+    {"BlankItemsOfOneOwner",  // blank objectives of one lesson are not names that clash
+     [](IntegrityTest& t) {
+         auto& c = static_cast<IntegrityCases&>(t);
+         CTestFolder* unit = c.Own<CTestFolder>(2, c.Year(), "Unit");
+         c.Own<CTestNote>(3, unit, "");
+         c.Own<CTestNote>(4, unit, " ");
+     },
+     {}, {}, {}, {}, {}, {}},
     {"OwnedByTwoOwners",
      [](IntegrityTest& t) {
          auto& c = static_cast<IntegrityCases&>(t);

@@ -119,14 +119,31 @@ TEST_F(MainWindowTest, TheViewsAreSwitchedByTheirActionsAndOnlyOneIsTicked) {
 }
 
 TEST_F(MainWindowTest, ALessonIsCreatedFromItsEmptyCellAndOpenedInAPlanWindow) {
-    factory.Settings().SingleClick = true;
-    CSubject* subject = PrepareLessons();
-    const auto [column, row] = LessonCell(subject);
-    ASSERT_GE(column, 0);
-    Press(Planning(), column, row);
-    EXPECT_EQ(platform.prompts.prompts.back().caption, "Create New Plan");
-    ASSERT_EQ(CellValue(Planning().Cell(column, row), cell::kAction), "ACTIONOPENLESSONPLAN");
-    Press(Planning(), column, row);
+    for (const bool singleClick : {false, true}) {
+        SCOPED_TRACE(singleClick ? "single clicks" : "double clicks");
+        factory.Settings().SingleClick = singleClick;
+        CSubject* subject = PrepareLessons();
+        const auto [column, row] = LessonCell(subject);
+        ASSERT_GE(column, 0);
+        const auto click = [&] {
+            Planning().Grid().ScrollIntoView(column, row);
+            const QPoint at = Planning().Grid().CellRect(column, row).center();
+            if (singleClick) QTest::mouseClick(Planning().Grid().viewport(), Qt::LeftButton, {}, at);
+            else QTest::mouseDClick(Planning().Grid().viewport(), Qt::LeftButton, {}, at);
+        };
+        click();
+        EXPECT_EQ(platform.prompts.prompts.back().caption, "Create New Plan");
+        ASSERT_EQ(CellValue(Planning().Cell(column, row), cell::kAction), "ACTIONOPENLESSONPLAN");
+        click();
+        if (!singleClick) {
+            ASSERT_EQ(opened.size(), 1u);
+            opened.clear();
+            main->DataWindows()[0]->CloseWithoutAsking();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            Year().AssociationItems("TERMS").front()->GetFactory()->MoveToTrash(Year().AssociationItems("TERMS").front());
+            factory.EmptyTrash();
+        }
+    }
     ASSERT_EQ(opened.size(), 1u);
     ASSERT_EQ(main->DataWindows().size(), 1u);
     EXPECT_FALSE(main->isVisible()) << "the plan window takes the main window's place";
