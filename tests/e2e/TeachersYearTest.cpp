@@ -40,9 +40,13 @@
 #include "support/FakePlatform.h"
 #include "support/TempDir.h"
 #include "ui/windows/ScriptedDialogs.h"
+#include "windows/assessment/TFormAssessmentData.h"
 #include "windows/assessment/TFramePupilNotes.h"
+#include "windows/assessment/TFrameTargetListingGrid.h"
 #include "windows/main/TFormMain.h"
+#include "windows/notes/TFormAbsencesControler.h"
 #include "windows/notes/TFormNotesControler.h"
+#include "windows/notes/TFrameAbsenceGrid.h"
 #include "controllers/selection/TFormSelectionControler.h"
 #include "domain/Plans.h"
 #include "windows/plan/TFormPlanData.h"
@@ -53,108 +57,13 @@
 #include "windows/report/TFrameInformation.h"
 #include "windows/report/TFrameReportGrid.h"
 #include "windows/sets/TFormPupilSelection.h"
+#include "e2e/WindowDriving.h"
 #include "wizards/TFormWidzardControler.h"
 
 namespace vantaro::test {
 namespace {
 
 constexpr int kPupils = 30;
-
-// Acts on the next window of class W to run modally, once it is active. A window the user leaves
-// open is closed after a while, so a failing step cannot hang the run.
-template <class W>
-void OnModal(std::function<void(W&)> user) {
-    QTimer::singleShot(0, [user = std::move(user)] {
-        QPointer<QWidget> modal = QApplication::activeModalWidget();
-        auto* window = qobject_cast<W*>(modal.data());
-        if (!window) {
-            ADD_FAILURE() << "the expected window does not run modally";
-            return;
-        }
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
-        user(*window);
-        QTimer::singleShot(5000, modal, [modal] {
-            if (modal && modal->isVisible() && QApplication::activeModalWidget() == modal) {
-                ADD_FAILURE() << "a window was left open";
-                modal->close();
-            }
-        });
-    });
-}
-
-int RowShowing(const TFrameGridAncestor& page, const std::string& text) {
-    for (int row = 0; row < page.Grid().RowCount(); ++row)
-        if (CellDisplayText(page.Cell(0, row)) == text) return row;
-    return -1;
-}
-
-void Press(TFrameGridAncestor& page, QPoint cell, Qt::MouseButton button = Qt::LeftButton) {
-    ASSERT_GE(cell.y(), 0) << "no such cell";
-    page.Grid().ScrollIntoView(cell.x(), cell.y());
-    QTest::mouseClick(page.Grid().viewport(), button, {}, page.Grid().CellRect(cell.x(), cell.y()).center());
-}
-
-QPoint CellTargeting(const TFrameGridAncestor& page, const CStored* target) {
-    for (int row = 0; row < page.Grid().RowCount(); ++row)
-        for (int column = 0; column < page.Grid().ColumnCount(); ++column)
-            if (CellTarget(page.Cell(column, row)) == target) return {column, row};
-    return {-1, -1};
-}
-
-// Runs a cell's action as a double click does (the program's settings start with single-click
-// response off).
-void Activate(TFrameGridAncestor& page, QPoint cell) {
-    ASSERT_GE(cell.y(), 0) << "no such cell";
-    page.Grid().ScrollIntoView(cell.x(), cell.y());
-    QTest::mouseDClick(page.Grid().viewport(), Qt::LeftButton, {}, page.Grid().CellRect(cell.x(), cell.y()).center());
-}
-
-// The value cell of a property page's attribute: the row below its label.
-QPoint ValueOf(const TFrameGridAncestor& page, const std::string& label) { return {0, RowShowing(page, label) + 1}; }
-
-void TypeInto(TFrameGridAncestor& page, QPoint cell, const QString& text) {
-    Press(page, cell);
-    ASSERT_TRUE(page.IsEditing());
-    page.Editor().selectAll();
-    QTest::keyClicks(&page.Editor(), text);
-}
-
-// A date chosen in the date selector that the cell opens.
-void ChooseDate(TFrameGridAncestor& page, QPoint cell, QDate date) {
-    OnModal<TFormDateSelector>([date](TFormDateSelector& selector) {
-        selector.Calendar().setSelectedDate(date);
-        selector.ButtonOK().click();
-    });
-    Activate(page, cell);
-}
-
-bool ChooseMenuEntry(QMenu& menu, const QString& caption) {
-    for (QAction* entry : menu.actions()) {
-        if (entry->text() != caption || !entry->isVisible()) continue;
-        menu.hide();
-        entry->trigger();
-        return true;
-    }
-    return false;
-}
-
-// A drag of the frame's pressed cell into the widget, dropped there as the mouse would.
-void DragInto(TFrameGridAncestor& from, QWidget& into) {
-    std::unique_ptr<QMimeData> data(from.NewDragData());
-    const QPointF at = QRectF(into.rect()).center();
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(&into, &enter);
-    ASSERT_TRUE(enter.isAccepted()) << "the editor takes the item";
-    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(&into, &drop);
-}
-
-int PdfPageCount(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return -1;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
-    return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
-}
 
 class TeachersYearTest : public ::testing::Test {
 public:
@@ -185,7 +94,9 @@ public:
     void ImportPupils(ProgramRun& run);
     void SelectPupilsForMaths(ProgramRun& run);
     void PlanALesson(ProgramRun& run);
+    void SetTargets(ProgramRun& run);
     void PupilNote(ProgramRun& run);
+    void RecordAnAbsence(ProgramRun& run);
     void WriteAReport(ProgramRun& run);
     void SaveReportsPdfAndBackUp(ProgramRun& run);
     void SaveAndQuit(ProgramRun& run);
@@ -284,13 +195,6 @@ CSubject* MathsOf(CYear& year) {
     return nullptr;
 }
 
-QPoint CellTargeting(const TFrameGridAncestor& page, const CStored* target, const CStored* source) {
-    for (int row = 0; row < page.Grid().RowCount(); ++row)
-        for (int column = 0; column < page.Grid().ColumnCount(); ++column)
-            if (CellTarget(page.Cell(column, row)) == target && CellSource(page.Cell(column, row)) == source)
-                return {column, row};
-    return {-1, -1};
-}
 
 // Monday's Maths lesson: made from its empty cell and opened from it, its objective and activity
 // typed, its outcome given an aptitude, every pupil's achievement set at once over the range,
@@ -345,6 +249,51 @@ void TeachersYearTest::PlanALesson(ProgramRun& run) {
 
 CPupil* FirstPupil(CYear& year) { return static_cast<CPupil*>(year.AssociationItems("PUPILS").front()); }
 
+// The first pupil's Maths assessment: a target grading typed for the first attainment, and the
+// target's staff chosen, a new member of staff made in the chooser on the way.
+void TeachersYearTest::SetTargets(ProgramRun& run) {
+    CSubject* maths = MathsOf(Year(run));
+    CStored* assessment = AssessmentFor(*maths, FirstPupil(Year(run)), false);
+    TFrameGridAncestor& organiser = Organiser(run, 1);
+    Activate(organiser, CellTargeting(organiser, assessment));
+    ASSERT_EQ(run.FormMain().DataWindows().size(), 1u) << "the assessment window opened";
+    auto* window = qobject_cast<TFormAssessmentData*>(run.FormMain().DataWindows().front().data());
+    ASSERT_NE(window, nullptr);
+    QApplication::processEvents();
+    window->RunAction(window->FindAction("ACTIONVIEWTARGETSETTING"));
+    TFrameGridAncestor& page = window->ViewTargets();
+    int gradingRow = -1;
+    for (int row = 0; row < page.Grid().RowCount() && gradingRow < 0; ++row)
+        if (IsClassCell(page.Cell(2, row), "CAttainmentTarget")) gradingRow = row;
+    ASSERT_GE(gradingRow, 0) << "Maths has attainments to set targets in";
+    CStored* target = CellObject(page.Cell(2, gradingRow));
+    TypeInto(page, {2, gradingRow}, QStringLiteral("4b"));
+    QTest::keyClick(&page.Editor(), Qt::Key_Return);
+    EXPECT_EQ(target->GetAttributeValue("TARGET_GRADING"), "4B");
+
+    int staffRow = -1;
+    for (int row = 0; row < page.Grid().RowCount(); ++row)
+        if (CellTarget(page.Cell(2, row)) == assessment && CellHas(page.Cell(2, row), "PARAMETER")) staffRow = row;
+    ASSERT_GE(staffRow, 0);
+    OnModal<TFormSelectionControler>([](TFormSelectionControler& chooser) {
+        OnModal<TFormPropertyControler>([](TFormPropertyControler& properties) {
+            TFramePropertyGrid& staff = properties.Page();
+            TypeInto(staff, ValueOf(staff, "First Name"), QStringLiteral("Kim"));
+            TypeInto(staff, ValueOf(staff, "Last Name"), QStringLiteral("Wu"));
+            properties.ButtonCloseOK().click();
+        });
+        Activate(chooser.Page(), {0, 0});  // the title makes a new member of staff
+        const int kim = RowShowing(chooser.Page(), "Kim Wu");
+        Press(chooser.Page(), {0, kim});
+        chooser.ButtonOK().click();
+    });
+    Activate(page, {2, staffRow});
+    ASSERT_EQ(assessment->AssociationCount("TARGET_STAFF"), 1);
+    EXPECT_EQ(assessment->AssociationItem("TARGET_STAFF", 0)->DisplayText(), "Kim Wu");
+    window->RunAction(window->FindAction("ACTIONFORMCLOSE"));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // A note written from the assessment organiser's notes column, as the report's statement.
 void TeachersYearTest::PupilNote(ProgramRun& run) {
     CPupil* pupil = FirstPupil(Year(run));
@@ -390,6 +339,29 @@ void TeachersYearTest::WriteAReport(ProgramRun& run) {
     window->RunAction(window->FindAction("ACTIONFORMCLOSE"));
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(run.FormMain().DataWindows().empty());
+}
+
+// A day's absence, from the report organiser's absence column: added, given its length and
+// authorised in the absences window; the organiser's totals follow.
+void TeachersYearTest::RecordAnAbsence(ProgramRun& run) {
+    CPupil* pupil = FirstPupil(Year(run));
+    TFrameGridAncestor& reports = Organiser(run, 2);
+    OnModal<TFormAbsencesControler>([pupil](TFormAbsencesControler& absences) {
+        TFrameGridAncestor& page = absences.AbsencesPage();
+        Activate(page, {3, 1});  // the title band's end adds an absence
+        ASSERT_EQ(pupil->AssociationCount("ABSENCES"), 1);
+        CStored* absence = pupil->AssociationItem("ABSENCES", 0);
+        OnModal<TFormSelectionControler>([](TFormSelectionControler& chooser) {
+            Press(chooser.Page(), {0, RowShowing(chooser.Page(), "One Day")});
+            chooser.ButtonOK().click();
+        });
+        Activate(page, CellTargeting(page, absence) + QPoint(2, 0));
+        Activate(page, CellTargeting(page, absence));  // authorised
+        absences.ButtonClose().click();
+    });
+    const int row = CellTargeting(reports, pupil).y();
+    Activate(reports, {1, row});
+    EXPECT_EQ(CellDisplayText(reports.Cell(1, row)), "1/None") << "one authorised day";
 }
 
 void TeachersYearTest::SaveReportsPdfAndBackUp(ProgramRun& run) {
@@ -440,6 +412,16 @@ void TeachersYearTest::CheckReopened(ProgramRun& run) {
     EXPECT_EQ(plan->AssociationItem("OBJECTIVES", 0)->GetAttributeText("DESCRIPTION"), "Add fractions");
     EXPECT_EQ(plan->GetAttributeText("EVALUATION"), "Most could add fractions");
     EXPECT_EQ(plan->AssociationItem("OUTCOMES", 0)->LinkCount("ACHIEVEMENTS"), kPupils);
+    const CStored* targets = AssessmentFor(*maths, FirstPupil(Year(run)), false);
+    ASSERT_NE(targets, nullptr);
+    ASSERT_EQ(targets->AssociationCount("TARGET_STAFF"), 1);
+    EXPECT_EQ(targets->AssociationItem("TARGET_STAFF", 0)->DisplayText(), "Kim Wu");
+    bool graded = false;
+    for (const CStored* target : targets->AssociationItems("ATTAINMENT_TARGETS"))
+        graded = graded || target->GetAttributeValue("TARGET_GRADING") == "4B";
+    EXPECT_TRUE(graded);
+    ASSERT_EQ(FirstPupil(Year(run))->AssociationCount("ABSENCES"), 1);
+    EXPECT_EQ(FirstPupil(Year(run))->AssociationItem("ABSENCES", 0)->GetAttributeValue("AUTHORIZED"), "TRUE");
     int notes = 0;
     for (const CStored* pupil : year.AssociationItems("PUPILS"))
         for (const CStored* note : pupil->AssociationItems("NOTES"))
@@ -469,7 +451,9 @@ TEST_F(TeachersYearTest, AYearIsSetUpFilledSavedAndOpenedAgain) {
                  {"importing a class from a CSV file", &TeachersYearTest::ImportPupils},
                  {"pupils chosen for Maths", &TeachersYearTest::SelectPupilsForMaths},
                  {"a lesson planned, achieved and evaluated", &TeachersYearTest::PlanALesson},
+                 {"attainment targets with a grading and staff", &TeachersYearTest::SetTargets},
                  {"a pupil note", &TeachersYearTest::PupilNote},
+                 {"an absence", &TeachersYearTest::RecordAnAbsence},
                  {"a report typed and a statement dragged in", &TeachersYearTest::WriteAReport},
                  {"saving, all reports as PDF, a backup", &TeachersYearTest::SaveReportsPdfAndBackUp},
                  {"quitting", &TeachersYearTest::SaveAndQuit}}) {
