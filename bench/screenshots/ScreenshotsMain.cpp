@@ -119,6 +119,9 @@ int Run(int argc, char** argv) {
     OpenedMainFactory opened(store);
     CRovanFactory& factory = opened.factory;
     factory.Settings().SingleClick = true;
+    const std::filesystem::path backups = std::filesystem::temp_directory_path() / "Backups";
+    std::filesystem::create_directories(backups);
+    factory.Settings().BackupPath = backups.string() + "/";
     CRovanFactory scratch;
     NoFileDialogs dialogs;
     TFormMain main(factory, scratch, dialogs);
