@@ -1,5 +1,5 @@
-// Runs the UI tests on Qt's offscreen platform, so they need no display (also when the test
-// runner lists them at build time).
+// Runs the UI and end-to-end tests on Qt's offscreen platform, so they need no display (also
+// when the test runner lists them at build time).
 
 #include <gtest/gtest.h>
 
