@@ -203,7 +203,7 @@ void TeachersYearTest::PlanALesson(ProgramRun& run) {
     CSubject* maths = MathsOf(Year(run));
     CStored* monday = Year(run).AssociationItem("TERMS", 0)->AssociationItem("WEEKS", 0)->AssociationItem("DAYS", 0);
     TFrameGridAncestor& planning = Organiser(run, 0);
-    const QPoint lesson = CellTargeting(planning, maths, monday);
+    const QPoint lesson = CellOf(planning, maths, monday);
     Activate(planning, lesson);  // "Create New Plan"? Yes
     CLessonPlan* plan = LessonPlanFor(*maths, static_cast<CDay*>(monday), false);
     ASSERT_NE(plan, nullptr);
@@ -229,8 +229,8 @@ void TeachersYearTest::PlanALesson(ProgramRun& run) {
     window->RunAction(window->FindAction("ACTIONVIEWOUTCOMES"));
     TFrameGridAncestor& outcomes = window->OutcomesGrid();
     const std::vector<CStored*> assessments = maths->AssociationItems("ASSESSMENTS");
-    Press(outcomes, CellTargeting(outcomes, outcome, assessments.front()));
-    const QPoint last = CellTargeting(outcomes, outcome, assessments.back());
+    Press(outcomes, CellOf(outcomes, outcome, assessments.front()));
+    const QPoint last = CellOf(outcomes, outcome, assessments.back());
     outcomes.Grid().ScrollIntoView(last.x(), last.y());
     QTest::mouseClick(outcomes.Grid().viewport(), Qt::LeftButton, Qt::ShiftModifier,
                       outcomes.Grid().CellRect(last.x(), last.y()).center());

@@ -24,6 +24,7 @@
 #include "grid/CellEditor.h"
 #include "grid/TFrameGridAncestor.h"
 #include "grid/markup/CellReaders.h"
+#include "ui/controllers/ControllerTestSupport.h"
 
 namespace vantaro::test {
 
@@ -49,29 +50,15 @@ inline void OnModal(std::function<void(W&)> user) {
     });
 }
 
-inline int RowShowing(const TFrameGridAncestor& page, const std::string& text) {
-    for (int row = 0; row < page.Grid().RowCount(); ++row)
-        if (CellDisplayText(page.Cell(0, row)) == text) return row;
-    return -1;
-}
-
 inline void Press(TFrameGridAncestor& page, QPoint cell, Qt::MouseButton button = Qt::LeftButton) {
     ASSERT_GE(cell.y(), 0) << "no such cell";
-    page.Grid().ScrollIntoView(cell.x(), cell.y());
-    QTest::mouseClick(page.Grid().viewport(), button, {}, page.Grid().CellRect(cell.x(), cell.y()).center());
+    PressCell(page, cell, button);
 }
 
 // Whether the cell shows an attribute of an object of the class.
 inline bool IsClassCell(const std::string& markup, const char* className) {
     const CStored* object = CellObject(markup);
     return object && object->ClassName() == className;
-}
-
-inline QPoint CellTargeting(const TFrameGridAncestor& page, const CStored* target) {
-    for (int row = 0; row < page.Grid().RowCount(); ++row)
-        for (int column = 0; column < page.Grid().ColumnCount(); ++column)
-            if (CellTarget(page.Cell(column, row)) == target) return {column, row};
-    return {-1, -1};
 }
 
 // Runs a cell's action as a double click does (the program's settings start with single-click
@@ -83,7 +70,9 @@ inline void Activate(TFrameGridAncestor& page, QPoint cell) {
 }
 
 // The value cell of a property page's attribute: the row below its label.
-inline QPoint ValueOf(const TFrameGridAncestor& page, const std::string& label) { return {0, RowShowing(page, label) + 1}; }
+inline QPoint ValueOf(const TFrameGridAncestor& page, const std::string& label) {
+    return {0, RowShowing(page, label) + 1};
+}
 
 inline void TypeInto(TFrameGridAncestor& page, QPoint cell, const QString& text) {
     Press(page, cell);
@@ -101,40 +90,11 @@ inline void ChooseDate(TFrameGridAncestor& page, QPoint cell, QDate date) {
     Activate(page, cell);
 }
 
-inline bool ChooseMenuEntry(QMenu& menu, const QString& caption) {
-    for (QAction* entry : menu.actions()) {
-        if (entry->text() != caption || !entry->isVisible()) continue;
-        menu.hide();
-        entry->trigger();
-        return true;
-    }
-    return false;
-}
-
-// A drag of the frame's pressed cell into the widget, dropped there as the mouse would.
-inline void DragInto(TFrameGridAncestor& from, QWidget& into) {
-    std::unique_ptr<QMimeData> data(from.NewDragData());
-    const QPointF at = QRectF(into.rect()).center();
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(&into, &enter);
-    ASSERT_TRUE(enter.isAccepted()) << "the editor takes the item";
-    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(&into, &drop);
-}
-
 inline int PdfPageCount(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return -1;
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
     return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
-}
-
-inline QPoint CellTargeting(const TFrameGridAncestor& page, const CStored* target, const CStored* source) {
-    for (int row = 0; row < page.Grid().RowCount(); ++row)
-        for (int column = 0; column < page.Grid().ColumnCount(); ++column)
-            if (CellTarget(page.Cell(column, row)) == target && CellSource(page.Cell(column, row)) == source)
-                return {column, row};
-    return {-1, -1};
 }
 
 }  // namespace vantaro::test

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -11,6 +13,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -180,6 +183,17 @@ inline int RowShowing(const TFrameGridAncestor& page, const std::string& text) {
 // The first cell of the first column that shows the text; (0, -1) when none.
 inline QPoint CellShowing(const TFrameGridAncestor& page, const std::string& text) {
     return {0, RowShowing(page, text)};
+}
+
+// Sends a drag of the frame's pressed cell into the widget and drops it there, as the mouse would.
+inline void DragInto(TFrameGridAncestor& from, QWidget& into) {
+    std::unique_ptr<QMimeData> data(from.NewDragData());
+    const QPointF at = QRectF(into.rect()).center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(&into, &enter);
+    ASSERT_TRUE(enter.isAccepted()) << "the editor takes the item";
+    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(&into, &drop);
 }
 
 // Triggers the entry of an open menu shown with the caption, and closes the menu.

@@ -91,17 +91,6 @@ TEST_F(ReportWindowTest, APupilsMenuAddsCommentsAndNoPupilsMakesNoWindow) {
     EXPECT_EQ(platform.prompts.prompts.back().caption, "Missing Pupils");
 }
 
-// Sends a drag of the frame's pressed cell into the widget and drops it there, as the mouse would.
-void DragInto(TFrameGridAncestor& from, QWidget& into) {
-    std::unique_ptr<QMimeData> data(from.NewDragData());
-    const QPointF at = QRectF(into.rect()).center();
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, data.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(&into, &enter);
-    ASSERT_TRUE(enter.isAccepted()) << "the editor takes the item";
-    QDropEvent drop(at, Qt::CopyAction, data.get(), Qt::LeftButton, {});
-    QApplication::sendEvent(&into, &drop);
-}
-
 TEST_F(ReportWindowTest, AnOutcomeDraggedIntoTheOpenReportBecomesASentenceAboutThatPupil) {
     CGender* girl = year->NewGender();
     girl->SetAttributeValue("NAME_REPLACEMENT", "she");
