@@ -47,8 +47,7 @@ TFormWidzardControler::TFormWidzardControler(CRovanFactory& scratch, FileDialogs
     selection_->setObjectName(QStringLiteral("ViewSelectionGrid"));
     property_ = new TFramePropertyGrid(central);
     property_->setObjectName(QStringLiteral("ViewPropertyGrid"));
-    for (TFrameGridAncestor* grid : {static_cast<TFrameGridAncestor*>(question_), static_cast<TFrameGridAncestor*>(selection_),
-                                     static_cast<TFrameGridAncestor*>(property_)}) {
+    for (TFrameGridAncestor* grid : Grids()) {
         grid->SetController(this);
         pages->addWidget(grid, 1);
     }
@@ -75,6 +74,10 @@ TFormWidzardControler::TFormWidzardControler(CRovanFactory& scratch, FileDialogs
 
 TFormWidzardControler::~TFormWidzardControler() = default;
 
+std::array<TFrameGridAncestor*, 3> TFormWidzardControler::Grids() const {
+    return {question_, selection_, property_};
+}
+
 void TFormWidzardControler::AddWizard(const std::string& name, WizardMaker maker) {
     table_.emplace_back(name, std::move(maker));
 }
@@ -82,8 +85,7 @@ void TFormWidzardControler::AddWizard(const std::string& name, WizardMaker maker
 bool TFormWidzardControler::Start(const std::string& name, CStored* target, QWidget* caller) {
     const auto entry = std::find_if(table_.begin(), table_.end(), [&](const auto& row) { return row.first == name; });
     if (entry == table_.end()) return false;
-    for (TFrameGridAncestor* grid : {static_cast<TFrameGridAncestor*>(question_), static_cast<TFrameGridAncestor*>(selection_),
-                                     static_cast<TFrameGridAncestor*>(property_)})
+    for (TFrameGridAncestor* grid : Grids())
         grid->CancelEdit();
     question_->ResetQuestion();
     selection_->Clear();
@@ -116,8 +118,7 @@ void TFormWidzardControler::StartAgain() {
 }
 
 void TFormWidzardControler::ShowOnly(TFrameGridAncestor& grid) {
-    for (TFrameGridAncestor* each : {static_cast<TFrameGridAncestor*>(question_), static_cast<TFrameGridAncestor*>(selection_),
-                                     static_cast<TFrameGridAncestor*>(property_)})
+    for (TFrameGridAncestor* each : Grids())
         each->setVisible(each == &grid);
     SetCurrentView(&grid);
 }
@@ -132,8 +133,7 @@ void TFormWidzardControler::ShowStep() {
 }
 
 void TFormWidzardControler::CommitEditors() {
-    for (TFrameGridAncestor* grid : {static_cast<TFrameGridAncestor*>(question_), static_cast<TFrameGridAncestor*>(selection_),
-                                     static_cast<TFrameGridAncestor*>(property_)})
+    for (TFrameGridAncestor* grid : Grids())
         grid->EndEdit();
 }
 

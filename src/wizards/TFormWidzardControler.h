@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -69,6 +70,7 @@ public:
     QLabel& StepLabel() const { return *stepLabel_; }
 
 private:
+    std::array<TFrameGridAncestor*, 3> Grids() const;
     void ShowStep();
     void CommitEditors();
     void ChooseFile(bool toSave);
