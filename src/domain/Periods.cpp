@@ -15,6 +15,8 @@
 #include "domain/Timetable.h"
 #include "routines/DateTime.h"
 #include "routines/Platform.h"
+#include "routines/TextBasics.h"
+#include "routines/Words.h"
 #include "routines/XMLRoutines.h"
 
 namespace vantaro {
@@ -52,6 +54,10 @@ std::string CYear::DisplayText() const {
 }
 
 std::string CYear::PathText() const { return {}; }
+
+std::string CYear::SuggestedFileName() const {
+    return Trim(UpperAlphanumeric(DisplayText() + " " + GetAttributeText("TUTOR_NAME")));
+}
 
 CPupil* CYear::NewPupil(CFactory* factory) { return CreateMember<CPupil>(*this, "PUPILS", factory); }
 CStaff* CYear::NewStaff(CFactory* factory) { return CreateMember<CStaff>(*this, "STAFF", factory); }

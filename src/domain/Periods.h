@@ -47,6 +47,9 @@ public:
     std::string DisplayText() const override;
     // Empty, so that every path ends at the year's children.
     std::string PathText() const override;
+    // The name a store not yet saved is offered under: the year and the tutor's name in capital
+    // letters and digits, "20062007 MRS HALE".
+    std::string SuggestedFileName() const;
 
     // Each makes a child of the year in its association. Without a factory, the year's is used.
     CPupil* NewPupil(CFactory* factory = nullptr);

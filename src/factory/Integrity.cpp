@@ -34,7 +34,7 @@ std::string Record(std::string_view type, const CStored& target, const CStored& 
     return SetAttribute(Record(type, target), "SOURCE", std::to_string(source.ID()));
 }
 
-bool IsBlank(const CStored& object) { return TrimView(object.DisplayText()).empty(); }
+bool IsBlankItem(const CStored& object) { return TrimView(object.DisplayText()).empty(); }
 
 }  // namespace
 
@@ -70,7 +70,7 @@ CFactory::IntegrityCounts CFactory::FindErrorsInEmptiedStore() {
                 }
                 // A blank item (an objective not yet written) has no name to clash with another's,
                 // and numbering it would be no repair.
-                if (!IsBlank(*member) && !scrubList_.AddPath(member)) {
+                if (!IsBlankItem(*member) && !scrubList_.AddPath(member)) {
                     duplicateErrors_.push_back(
                         SetAttribute(Record("DUPLICATE", *member, owner), "UNIQUE_ID", member->PathText()));
                 }

@@ -53,7 +53,9 @@ bool Utf8ToLatin1(std::string_view line, std::string& out) {
     return whole;
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text) {
+}  // namespace
+
+std::vector<std::string_view> SplitTextLines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -66,14 +68,12 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
-}  // namespace
-
 TextFileLines DecodeTextLines(std::string_view bytes) {
     if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     const bool utf8 = IsUtf8(bytes);
     TextFileLines result;
     int number = 0;
-    for (std::string_view line : SplitLines(bytes)) {
+    for (std::string_view line : SplitTextLines(bytes)) {
         ++number;
         std::string text;
         if (!utf8) text = line;

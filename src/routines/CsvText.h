@@ -16,6 +16,9 @@ struct TextFileLines {
 };
 
 TextFileLines DecodeTextLines(std::string_view bytes);
+// The lines of a text, each ending at LF, CR LF or CR; a line break at the very end starts no
+// further line.
+std::vector<std::string_view> SplitTextLines(std::string_view text);
 // Reads the whole file; raises EInOutError naming the file when it is missing or unreadable.
 TextFileLines ReadTextFileLines(const std::string& path);
 

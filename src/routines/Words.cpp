@@ -111,4 +111,12 @@ int SubstringCount(std::string_view text, std::string_view part) {
     return count;
 }
 
+std::string ListedLines(const std::vector<std::string>& items, std::size_t most, std::string_view indent) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size() && i < most; ++i) text.append(indent).append(items[i]).append("\r\n");
+    if (items.size() > most)
+        text.append(indent).append("and ").append(std::to_string(items.size() - most)).append(" more\r\n");
+    return text;
+}
+
 }  // namespace vantaro

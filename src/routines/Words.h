@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantaro {
 
@@ -36,5 +37,9 @@ std::string Sentence(std::string_view text, int index);
 int CharCount(std::string_view text, char c);
 // Positions at which `part` begins, overlapping ones included; 0 for an empty part.
 int SubstringCount(std::string_view text, std::string_view part);
+
+// A list for a message: the first `most` items, each on a line of its own after `indent`, then
+// "and N more" for the rest. Every line ends with CR LF.
+std::string ListedLines(const std::vector<std::string>& items, std::size_t most, std::string_view indent);
 
 }  // namespace vantaro

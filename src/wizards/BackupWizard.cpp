@@ -9,7 +9,6 @@
 #include "domain/Periods.h"
 #include "factory/DataStoreErrors.h"
 #include "routines/Platform.h"
-#include "routines/Words.h"
 #include "windows/LocalPath.h"
 
 namespace vantaro {
@@ -29,8 +28,7 @@ QString BackupFolder(CFactorySettings& settings) {
 QString StoreName(const CRovanFactory& factory) {
     if (!factory.FileName().empty()) return QFileInfo(FromLocalPath(factory.FileName())).fileName();
     const CYear* year = factory.Year();
-    const std::string name = year ? year->DisplayText() + " " + year->GetAttributeText("TUTOR_NAME") : std::string();
-    return QString::fromLatin1(UpperAlphanumeric(name)).trimmed() + QStringLiteral(".ods");
+    return QString::fromLatin1(year ? year->SuggestedFileName() : std::string()) + QStringLiteral(".ods");
 }
 
 QString WithStoreExtension(const QString& name) {

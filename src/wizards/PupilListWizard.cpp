@@ -9,6 +9,7 @@
 #include "routines/Errors.h"
 #include "routines/Platform.h"
 #include "routines/TextBasics.h"
+#include "routines/Words.h"
 #include "windows/LocalPath.h"
 
 namespace vantaro {
@@ -20,10 +21,7 @@ constexpr std::size_t kProblemsListed = 10;
 // One message for many lines: the first few, then how many more.
 void TellLines(const char* caption, const std::string& opening, const std::vector<std::string>& lines) {
     if (lines.empty()) return;
-    std::string text = opening;
-    for (std::size_t i = 0; i < lines.size() && i < kProblemsListed; ++i) text.append("\r\n").append(lines[i]);
-    if (lines.size() > kProblemsListed) text.append("\r\nand ").append(std::to_string(lines.size() - kProblemsListed)).append(" more");
-    Platform::Prompts().Ask(caption, text, MessageButtons::Close);
+    Platform::Prompts().Ask(caption, opening + "\r\n" + ListedLines(lines, kProblemsListed, ""), MessageButtons::Close);
 }
 
 CYear* LoadedYear() {

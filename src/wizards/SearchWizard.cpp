@@ -8,6 +8,7 @@
 #include "controllers/messages/TFrameQuestionGrid.h"
 #include "domain/Plans.h"
 #include "factory/CFactory.h"
+#include "routines/CsvText.h"
 #include "routines/TextBasics.h"
 #include "windows/main/TFormMain.h"
 
@@ -36,14 +37,8 @@ std::vector<Part> PartsOf(SearchedOrganiser organiser) {
 // The lines of the answer, each a phrase; blank lines are none.
 std::vector<std::string> Phrases(const std::string& text) {
     std::vector<std::string> phrases;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos) end = text.size();
-        std::string phrase = Trim(std::string_view(text).substr(start, end - start));
-        if (!phrase.empty()) phrases.push_back(std::move(phrase));
-        start = end + 1;
-    }
+    for (std::string_view line : SplitTextLines(text))
+        if (!TrimView(line).empty()) phrases.push_back(Trim(line));
     return phrases;
 }
 

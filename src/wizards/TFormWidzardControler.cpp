@@ -1,10 +1,8 @@
 #include "wizards/TFormWidzardControler.h"
 
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -23,47 +21,28 @@ namespace {
 const QString kOpenFilter = QStringLiteral("Comma Separated Values (*.csv);;All Files (*)");
 const QString kSaveFilter = QStringLiteral("Data Store (*.ods)");
 
-QPushButton* FlatButton(const char* name, const char* keyword, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromLatin1(IdentifierCaption(keyword)), parent);
-    button->setObjectName(QLatin1String(name));
-    return button;
-}
-
 }  // namespace
 
 TFormWidzardControler::TFormWidzardControler(CRovanFactory& scratch, FileDialogs& dialogs, QWidget* home)
-    : TFormControlerAncestor("TFormWidzardControler", QSize(611, 522), home),
+    : TFormSideButtonsControler("TFormWidzardControler", QSize(611, 522), home),
       scratch_(scratch),
       dialogs_(dialogs),
       home_(home) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    auto* central = new QWidget(this);
-    auto* layout = new QHBoxLayout(central);
-    layout->setContentsMargins(4, 4, 4, 4);
-    auto* pages = new QVBoxLayout;
-    question_ = new TFrameQuestionGrid(central);
+    question_ = new TFrameQuestionGrid;
     question_->setObjectName(QStringLiteral("ViewQuestionGrid"));
-    selection_ = new TFrameSelectionGrid(central);
+    selection_ = new TFrameSelectionGrid;
     selection_->setObjectName(QStringLiteral("ViewSelectionGrid"));
-    property_ = new TFramePropertyGrid(central);
+    property_ = new TFramePropertyGrid;
     property_->setObjectName(QStringLiteral("ViewPropertyGrid"));
     for (TFrameGridAncestor* grid : Grids()) {
+        AddPage(grid);
         grid->SetController(this);
-        pages->addWidget(grid, 1);
     }
-    layout->addLayout(pages, 1);
-    auto* buttons = new QVBoxLayout;
-    next_ = FlatButton("ButtonNext", "NEXT", central);
-    again_ = FlatButton("ButtonStartAgain", "START_AGAIN", central);
-    cancel_ = FlatButton("ButtonCancel", "CANCEL", central);
-    for (QPushButton* button : {next_, again_, cancel_}) buttons->addWidget(button);
-    buttons->addStretch(1);
-    stepLabel_ = new QLabel(central);
-    stepLabel_->setObjectName(QStringLiteral("LabelStep"));
-    stepLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    buttons->addWidget(stepLabel_);
-    layout->addLayout(buttons);
-    setCentralWidget(central);
+    next_ = AddButton("ButtonNext", IdentifierCaption("NEXT"));
+    again_ = AddButton("ButtonStartAgain", IdentifierCaption("START_AGAIN"));
+    cancel_ = AddButton("ButtonCancel", IdentifierCaption("CANCEL"));
+    stepLabel_ = AddBottomLabel("LabelStep");
     connect(next_, &QPushButton::clicked, this, [this] { ReportErrors([this] { Advance(); }); });
     connect(again_, &QPushButton::clicked, this, [this] { ReportErrors([this] { StartAgain(); }); });
     connect(cancel_, &QPushButton::clicked, this, [this] { CloseWith(false); });

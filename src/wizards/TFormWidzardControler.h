@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "controllers/TFormControlerAncestor.h"
+#include "windows/TFormSideButtonsControler.h"
 
 class QLabel;
 class QPushButton;
@@ -32,7 +32,7 @@ public:
 // The wizard window: one page at a time on its question, selection or property grid, with Next
 // (Finish on the last page), Start Again, Cancel and "Step n of m". One window serves every
 // wizard in turn, each started by name.
-class TFormWidzardControler : public TFormControlerAncestor {
+class TFormWidzardControler : public TFormSideButtonsControler {
     Q_OBJECT
 
 public:

@@ -6,11 +6,9 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDropEvent>
-#include <QFile>
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -24,6 +22,7 @@
 #include "grid/CellEditor.h"
 #include "grid/TFrameGridAncestor.h"
 #include "grid/markup/CellReaders.h"
+#include "ui/PdfPages.h"
 #include "ui/controllers/ControllerTestSupport.h"
 
 namespace vantaro::test {
@@ -88,13 +87,6 @@ inline void ChooseDate(TFrameGridAncestor& page, QPoint cell, QDate date) {
         selector.ButtonOK().click();
     });
     Activate(page, cell);
-}
-
-inline int PdfPageCount(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return -1;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
-    return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
 }
 
 }  // namespace vantaro::test

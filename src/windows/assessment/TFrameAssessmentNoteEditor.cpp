@@ -6,7 +6,7 @@
 #include "grid/markup/CellMarkup.h"
 #include "routines/IdentifierCaption.h"
 #include "routines/TextBasics.h"
-#include "windows/assessment/FrameObjects.h"
+#include "windows/FrameObjects.h"
 
 namespace vantaro {
 

@@ -5,7 +5,7 @@
 #include "domain/StoredAccess.h"
 #include "grid/markup/CellMarkup.h"
 #include "routines/IdentifierCaption.h"
-#include "windows/assessment/FrameObjects.h"
+#include "windows/FrameObjects.h"
 
 namespace vantaro {
 

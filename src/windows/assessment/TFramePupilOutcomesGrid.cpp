@@ -11,7 +11,7 @@
 #include "routines/IdentifierCaption.h"
 #include "routines/TextBasics.h"
 #include "routines/XMLRoutines.h"
-#include "windows/assessment/FrameObjects.h"
+#include "windows/FrameObjects.h"
 
 namespace vantaro {
 TFramePupilOutcomesGrid::TFramePupilOutcomesGrid(QWidget* parent) : TFrameGridAncestor(parent) {}

@@ -6,7 +6,7 @@
 #include "domain/Summaries.h"
 #include "grid/markup/CellMarkup.h"
 #include "routines/IdentifierCaption.h"
-#include "windows/assessment/FrameObjects.h"
+#include "windows/FrameObjects.h"
 
 namespace vantaro {
 namespace {

@@ -4,6 +4,7 @@
 #include "domain/StoredAccess.h"
 #include "grid/markup/CellMarkup.h"
 #include "routines/IdentifierCaption.h"
+#include "windows/FrameObjects.h"
 
 namespace vantaro {
 
@@ -14,17 +15,12 @@ double TFrameCurriculumStatementListingGrid::ColumnWidth(int column) { return co
 
 void TFrameCurriculumStatementListingGrid::BuildPage() {
     BeginPage(1, 1);
-    std::vector<CStored*> curricula = ObjectList();
-    if (curricula.empty() && Object()) curricula.push_back(Object());
-    bool first = true;
-    for (CStored* object : curricula) {
-        auto* curriculum = dynamic_cast<CCurriculum*>(object);
-        if (!curriculum) continue;
-        if (!first) NextRow();
-        first = false;
-        CurriculumRows(*curriculum);
+    const std::vector<CCurriculum*> curricula = FrameObjectsAs<CCurriculum>(*this);
+    for (std::size_t i = 0; i < curricula.size(); ++i) {
+        if (i > 0) NextRow();
+        CurriculumRows(*curricula[i]);
     }
-    if (first) SetRowCell(0, TitleCell(IdentifierCaption("NO_CURRICULUMN_ASSOCATED_WITH_SUBJECT")));
+    if (curricula.empty()) SetRowCell(0, TitleCell(IdentifierCaption("NO_CURRICULUMN_ASSOCATED_WITH_SUBJECT")));
     EndPage(1, 0);
 }
 

@@ -108,7 +108,7 @@ private:
 
     // File commands (TFormMainFile.cpp).
     bool OfferToSave(const char* question);
-    void OfferToRestoreTrash();
+    bool OfferToRestoreTrash();
     bool SaveTo(const QString& fileName);
     bool OpenFile(const QString& fileName);
     bool LoadFileInto(const std::string& path);

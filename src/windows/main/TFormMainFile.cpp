@@ -12,7 +12,6 @@
 #include "domain/Periods.h"
 #include "factory/DataStoreErrors.h"
 #include "routines/Platform.h"
-#include "routines/Words.h"
 #include "windows/FileDialogs.h"
 #include "windows/LocalPath.h"
 #include "windows/main/TFormMain.h"
@@ -50,16 +49,16 @@ bool TFormMain::OfferToSave(const char* question) {
 }
 
 // Deleted objects are destroyed before any save; with items in the trash the user may restore
-// some first. The windows showing destroyed objects drop them at once, whether or not the save
-// that follows succeeds.
-void TFormMain::OfferToRestoreTrash() {
-    if (!factory_.HasStatus(StoredStatus::Deleted)) return;
+// some first. True when objects were destroyed: the windows must drop them, whether or not the
+// save that follows succeeds.
+bool TFormMain::OfferToRestoreTrash() {
+    if (!factory_.HasStatus(StoredStatus::Deleted)) return false;
     if (factory_.Trash().Count() > 0 &&
         Platform::Prompts().Ask("There Are Items In The Trash", "Would you like to restore them before the data is saved",
                                 MessageButtons::YesNo))
         TrashWindow().ShowTrash(this);
     factory_.EmptyTrash();
-    AfterObjectsChanged();
+    return true;
 }
 
 void TFormMain::ActionFileDisplayFactoryExecute() {
@@ -176,16 +175,16 @@ void TFormMain::AfterObjectsChanged() {
 bool TFormMain::ActionFileSaveExecute() {
     if (CurrentView()) CurrentView()->EndEdit();
     if (factory_.FileName().empty()) return ActionFileSaveAsExecute();
-    OfferToRestoreTrash();
-    return SaveTo(FromLocalPath(factory_.FileName()));
+    const bool emptied = OfferToRestoreTrash();
+    const bool saved = SaveTo(FromLocalPath(factory_.FileName()));
+    if (!saved && emptied) AfterObjectsChanged();  // a save refreshes every window itself
+    return saved;
 }
 
 QString TFormMain::InitialSaveName() const {
     if (!factory_.FileName().empty()) return FromLocalPath(factory_.FileName());
     const CYear* year = CurrentYear();
-    if (!year) return {};
-    const std::string name = year->DisplayText() + " " + year->GetAttributeText("TUTOR_NAME");
-    return QString::fromLatin1(UpperAlphanumeric(name)).trimmed();
+    return year ? QString::fromLatin1(year->SuggestedFileName()) : QString();
 }
 
 QString TFormMain::ChoosePdfFile(const QString& initialName) {
@@ -196,10 +195,12 @@ QString TFormMain::ChoosePdfFile(const QString& initialName) {
 
 bool TFormMain::ActionFileSaveAsExecute() {
     if (CurrentView()) CurrentView()->EndEdit();
-    OfferToRestoreTrash();
+    const bool emptied = OfferToRestoreTrash();
     const QString fileName = dialogs_.ChooseFileToSave(this, kStoreFilter, InitialSaveName());
     const bool saved = !fileName.isEmpty() && SaveTo(fileName);
-    RefreshAfterChange();
+    // A save refreshes every window itself.
+    if (!saved && emptied) AfterObjectsChanged();
+    else if (!saved) RefreshAfterChange();
     return saved;
 }
 

@@ -10,6 +10,7 @@
 #include "factory/FactorySettings.h"
 #include "grid/markup/CellMarkup.h"
 #include "routines/IdentifierCaption.h"
+#include "windows/FrameObjects.h"
 
 namespace vantaro {
 namespace {
@@ -26,13 +27,10 @@ double TFrameReportGrid::ColumnWidth(int column) { return column == 0 ? 1.0 : 0.
 
 void TFrameReportGrid::BuildPage() {
     BeginPage(1, 1);
-    bool first = true;
-    for (CStored* object : ObjectList()) {
-        auto* pupil = dynamic_cast<CPupil*>(object);
-        if (!pupil) continue;
-        if (!first) NextRow();
-        first = false;
-        PupilRows(*pupil);
+    const std::vector<CPupil*> pupils = FrameObjectsAs<CPupil>(*this);
+    for (std::size_t i = 0; i < pupils.size(); ++i) {
+        if (i > 0) NextRow();
+        PupilRows(*pupils[i]);
     }
     EndPage(0, 0);
 }

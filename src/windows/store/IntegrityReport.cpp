@@ -31,12 +31,9 @@ std::string IntegrityReportText(const IntegrityFindings& findings) {
     CountLine(text, "Duplicate Count:", counts.duplicates);
     if (counts.Total() == 0) return text;
 
-    const int removals = static_cast<int>(findings.removals.size());
-    if (removals > 0) {
+    if (!findings.removals.empty()) {
         text.append(kLine).append("Fix will remove these objects, with everything they own:").append(kLine);
-        for (int i = 0; i < removals && i < kRemovalsListed; ++i) text.append("\t").append(findings.removals[i]).append(kLine);
-        if (removals > kRemovalsListed)
-            text.append("\tand ").append(std::to_string(removals - kRemovalsListed)).append(" more").append(kLine);
+        text.append(ListedLines(findings.removals, kRemovalsListed, "\t"));
     }
     text.append(kLine);
     if (counts.logFailure.empty())

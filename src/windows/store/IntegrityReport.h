@@ -17,7 +17,7 @@ struct IntegrityFindings {
     std::string logPath;                // the debug log the details went to
 };
 
-inline constexpr int kRemovalsListed = 10;
+inline constexpr std::size_t kRemovalsListed = 10;
 
 // The findings of the check just run on the factory, before any repair.
 IntegrityFindings GatherIntegrityFindings(CFactory& factory, const CFactory::IntegrityCounts& counts,

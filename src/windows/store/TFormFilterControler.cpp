@@ -10,13 +10,13 @@
 namespace vantaro {
 
 TFormFilterControler::TFormFilterControler(QWidget* parent)
-    : TFormStoreControler("TFormFilterControler", QSize(760, 480), parent) {
+    : TFormSideButtonsControler("TFormFilterControler", QSize(760, 480), parent) {
     page_ = new TFrameSelectionGrid(this);
     page_->setObjectName(QStringLiteral("ViewSelectionGrid"));
     page_->SetMultipleChoice(true);
     page_->SetColumnPerLevel(true);
     page_->SetAllowClear(true);
-    SetPage(page_);
+    AddPage(page_);
     ok_ = AddButton("ButtonOK", IdentifierCaption("OK"));
     cancel_ = AddButton("ButtonCancel", IdentifierCaption("CANCEL"));
     connect(ok_, &QPushButton::clicked, this, [this] { CloseWith(true); });

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/store/TFormStoreControler.h"
+#include "windows/TFormSideButtonsControler.h"
 
 namespace vantaro {
 
@@ -9,7 +9,7 @@ class TFrameSelectionGrid;
 // The filter: the year's forms, terms and subjects in three columns, the hidden ones ticked. OK
 // makes the ticked ones the hide list; Cancel (the window manager's button too) leaves the list
 // as it was.
-class TFormFilterControler : public TFormStoreControler {
+class TFormFilterControler : public TFormSideButtonsControler {
     Q_OBJECT
 
 public:

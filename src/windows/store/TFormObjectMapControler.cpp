@@ -19,10 +19,10 @@ constexpr const char* kCheckTitle = "Referential Integrity Check";
 }  // namespace
 
 TFormObjectMapControler::TFormObjectMapControler(QWidget* parent)
-    : TFormStoreControler("TFormObjectMapControler", QSize(960, 620), parent) {
+    : TFormSideButtonsControler("TFormObjectMapControler", QSize(960, 620), parent) {
     page_ = new TFrameObjectMapGrid;
     page_->setObjectName(QStringLiteral("ViewObjectMap"));
-    SetPage(page_);
+    AddPage(page_);
     ok_ = AddButton("ButtonOK", IdentifierCaption("OK"));
     check_ = AddButton("ButtonCheckReferentialIntegerty", "Check RI", true);
     count_ = AddBottomLabel("LabelObjectCount");
@@ -48,7 +48,7 @@ bool TFormObjectMapControler::ShowObjectMap(CFactory& factory, QWidget* owner) {
 // Showing builds the page; the count follows it.
 void TFormObjectMapControler::showEvent(QShowEvent* event) {
     BusyScope busy;
-    TFormStoreControler::showEvent(event);
+    TFormSideButtonsControler::showEvent(event);
     ShowCount();
 }
 

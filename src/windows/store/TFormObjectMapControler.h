@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/store/TFormStoreControler.h"
+#include "windows/TFormSideButtonsControler.h"
 
 class QLabel;
 
@@ -12,7 +12,7 @@ class TFrameObjectMapGrid;
 // The object map: the store's ownership tree with the number of objects shown, copied with
 // Ctrl+C, and Check RI, which empties the trash, checks the store and, when it found errors and
 // the teacher chooses Fix after seeing what it removes, repairs it.
-class TFormObjectMapControler : public TFormStoreControler {
+class TFormObjectMapControler : public TFormSideButtonsControler {
     Q_OBJECT
 
 public:

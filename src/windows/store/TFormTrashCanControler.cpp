@@ -30,10 +30,10 @@ int DeletedInTrash() {
 }  // namespace
 
 TFormTrashCanControler::TFormTrashCanControler(QWidget* parent)
-    : TFormStoreControler("TFormTrashCanControler", QSize(520, 440), parent) {
+    : TFormSideButtonsControler("TFormTrashCanControler", QSize(520, 440), parent) {
     page_ = new TFrameTrashCanGrid;
     page_->setObjectName(QStringLiteral("ViewTrashCanGrid"));
-    SetPage(page_);
+    AddPage(page_);
     buttonClose_ = AddButton("ButtonClose", IdentifierCaption("CLOSE"));
     connect(buttonClose_, &QPushButton::clicked, this, [this] { CloseAfterCheck(); });
     AddAction("ActionTrashEmpty", "ActionTrashEmpty", kTrashImage, {}, [this] { EmptyTrash(); });
@@ -83,7 +83,7 @@ void TFormTrashCanControler::CloseAfterCheck() {
 // The window manager's close button is the Close button, with its question.
 void TFormTrashCanControler::closeEvent(QCloseEvent* event) {
     if (!IsRunningModal()) {
-        TFormStoreControler::closeEvent(event);
+        TFormSideButtonsControler::closeEvent(event);
         return;
     }
     event->ignore();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/store/TFormStoreControler.h"
+#include "windows/TFormSideButtonsControler.h"
 
 namespace vantaro {
 
@@ -9,7 +9,7 @@ class TFrameTrashCanGrid;
 // The trash window: deleted objects are restored by a click on their name, or all destroyed
 // from the title band after a question. Close (the window manager's button too) asks first when
 // the trash holds items and none was restored or destroyed.
-class TFormTrashCanControler : public TFormStoreControler {
+class TFormTrashCanControler : public TFormSideButtonsControler {
     Q_OBJECT
 
 public:

@@ -7,20 +7,11 @@
 #include "grid/GridPageReport.h"
 #include "grid/markup/CellMarkup.h"
 #include "routines/TextBasics.h"
+#include "ui/PdfPages.h"
 #include "ui/grid/GridTestSupport.h"
 
 namespace vantaro::test {
 namespace {
-
-int PdfPageCount(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray bytes = file.readAll();
-    int pages = 0;
-    for (qsizetype at = bytes.indexOf("/Type /Page"); at >= 0; at = bytes.indexOf("/Type /Page", at + 1))
-        if (bytes.mid(at + 11, 1) != "s") ++pages;
-    return pages;
-}
 
 class GridPrintTest : public GridTest {
 protected:

@@ -3,11 +3,11 @@
 
 #include <QFile>
 #include <QPrinter>
-#include <QRegularExpression>
 
 #include "domain/Assessments.h"
 #include "grid/GridPageReport.h"
 #include "support/TempDir.h"
+#include "ui/PdfPages.h"
 #include "ui/plan/PlanWindowTestSupport.h"
 #include "ui/windows/ScriptedDialogs.h"
 #include "windows/main/TFormMain.h"
@@ -16,14 +16,6 @@
 
 namespace vantaro::test {
 namespace {
-
-// The number of pages of a PDF file: its page objects, "/Type /Page" but not "/Type /Pages".
-int PdfPageCount(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return -1;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
-    return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
-}
 
 class ReportsPdfTest : public ControllerTest {
 protected:

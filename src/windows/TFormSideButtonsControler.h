@@ -11,18 +11,18 @@ class QVBoxLayout;
 
 namespace vantaro {
 
-// The base of the windows that act on the whole store (trash, filter, object map): one page on
-// the left and a column of buttons on its right, the buttons at the top and any status below.
-// Each runs modally over the main window and is made once for the program's run.
-class TFormStoreControler : public TFormControlerAncestor {
+// The base of the modal windows whose pages fill the left and whose buttons stand in a column on
+// the right, at the top, with any status at the bottom: the trash, the filter, the object map and
+// the wizard window.
+class TFormSideButtonsControler : public TFormControlerAncestor {
     Q_OBJECT
 
 public:
-    TFormStoreControler(const char* windowClassName, QSize defaultSize, QWidget* parent = nullptr);
+    TFormSideButtonsControler(const char* windowClassName, QSize defaultSize, QWidget* parent = nullptr);
 
 protected:
-    // The page, filling the window left of the buttons.
-    void SetPage(TFrameGridAncestor* page);
+    // A page filling the window left of the buttons; the first becomes the current view.
+    void AddPage(TFrameGridAncestor* page);
     // A button at the top of the column, or at its bottom.
     QPushButton* AddButton(std::string_view name, const std::string& caption, bool atBottom = false);
     // A centred label at the very bottom of the column.
@@ -30,6 +30,7 @@ protected:
 
 private:
     QWidget* central_ = nullptr;
+    QVBoxLayout* pages_ = nullptr;
     QVBoxLayout* top_ = nullptr;
     QVBoxLayout* bottom_ = nullptr;
 };

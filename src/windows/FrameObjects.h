@@ -7,8 +7,8 @@
 
 namespace vantaro {
 
-// The objects an assessment page shows: the listed objects of class T, in list order, or the
-// page's one object when it has no list and is of class T.
+// The objects a page shows: the listed objects of class T, in list order, or the page's one
+// object when it has no list and is of class T.
 template <class T>
 std::vector<T*> FrameObjectsAs(const TFrameAncestor& frame) {
     std::vector<T*> objects;
